@@ -1,0 +1,59 @@
+// All of the game's content: the six sites of the map with their residents, the goddess, the
+// final opponent, the closing screen and the fixed guiding lines. Read, never written.
+#pragma once
+
+#include "types.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace gachapoko {
+
+using SceneLinesText = std::array<std::u16string_view, CaptionLineCount>;
+
+struct SiteRow {
+    std::u16string_view Place;    // shown in caption line 0 while pointing at the site
+    std::u16string_view Resident; // shown in caption line 2 while pointing at the site
+    gachapoko::SceneCode SceneCode; // site index + 4 (the goddess: her hint, 6)
+    gachapoko::PictureId PictureId;
+    std::int32_t Required; // presses that win a bout; 0 for the goddess, who never fights
+    SceneLinesText Lines;
+};
+
+extern const std::array<SiteRow, SiteCount> SiteTable;
+
+// The goddess's site and the code of her reveal once all five opponents are beaten.
+inline constexpr SiteIndex GoddessSite = 2;
+inline constexpr std::int32_t AllFiveBeatenSum = 4 + 5 + 7 + 8 + 9;
+
+inline constexpr PictureId TitlePicture = 101;
+inline constexpr PictureId MapPicture = 102;
+inline constexpr PictureId GoddessPicture = 108;
+inline constexpr PictureId FinalOpponentPicture = 109;
+inline constexpr PictureId FinalOpponentBeatenPicture = 110;
+inline constexpr PictureId ClosingPicture = 111;
+
+inline constexpr std::int32_t FinalOpponentRequired = 160;
+inline constexpr std::int32_t BoutMilliseconds = 10000;
+
+extern const SceneLinesText GoddessHintLines;
+extern const SceneLinesText GoddessRevealLines;
+extern const SceneLinesText FinalOpponentLines;
+extern const SceneLinesText FinalOpponentBeatenLines;
+extern const SceneLinesText ClosingScreenLines;
+
+extern const std::u16string_view WelcomeLine;
+extern const std::u16string_view MapInstruction;
+extern const std::u16string_view BoutInstruction;
+extern const std::u16string_view RefusalLine;
+
+// The verdict of a bout: lines 0 and 1; line 2 is the presses line.
+extern const std::u16string_view LostLine0;
+extern const std::u16string_view LostLine1;
+extern const std::u16string_view WonLine0;
+extern const std::u16string_view WonLine1;
+// "押した回数" and an ideographic space; the count follows in ASCII digits.
+extern const std::u16string_view PressesLiteral;
+
+} // namespace gachapoko
