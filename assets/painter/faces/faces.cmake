@@ -1,0 +1,4 @@
+# Sources of the face pictures 103 to 110, compiled into the painter.
+set(GACHAPOKO_FACE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/plates.cpp
+)
