@@ -1,7 +1,6 @@
 // The ten-second bout: presses are counted while Counting is on, and when the timer fires the
 // count is judged against the opponent's requirement.
 #include "game.h"
-
 #include "site_table.h"
 
 #include <limits>
@@ -27,9 +26,13 @@ void Game::countPress() {
     }
 }
 
-void Game::PicMain_Click() { countPress(); }
+void Game::PicMain_Click() {
+    countPress();
+}
 
-void Game::PicMain_DblClick() { countPress(); }
+void Game::PicMain_DblClick() {
+    countPress();
+}
 
 void Game::Timer_Timer() {
     m_view.SetTimerInterval(0);

@@ -5,8 +5,8 @@ namespace gachapoko {
 
 const SceneLinesText GoddessHintLines = {u"私は女神よ！！", u"全ての敵を倒したらもう一度来てね！",
                                          u"じゃ、がんばってね！！"};
-const SceneLinesText GoddessRevealLines = {u"あなたは街を救ってくれました", u"これで私も変身できます",
-                                           u"おまえを殺すために・・・"};
+const SceneLinesText GoddessRevealLines = {u"あなたは街を救ってくれました",
+                                           u"これで私も変身できます", u"おまえを殺すために・・・"};
 const SceneLinesText FinalOpponentLines = {u"今まで倒さした敵は全て俺の敵だ！",
                                            u"かんしゃしてるぜ！だが．．",
                                            u"おまえを殺して終わりだ！！！"};
@@ -15,17 +15,37 @@ const SceneLinesText FinalOpponentBeatenLines = {u"な、なぜ俺が負ける�
 
 // One row per site, in site index order.
 const std::array<SiteRow, SiteCount> SiteTable = {{
-    {u"森林", u"ドワーフ", SceneCode::Forest, 104, 100,
+    {u"森林",
+     u"ドワーフ",
+     SceneCode::Forest,
+     104,
+     100,
      {u"オレはドワーフだ！！", u"ここに来たからには勝負しろ！！", u"いくぞ！！！"}},
-    {u"山", u"力士", SceneCode::Mountain, 103, 120,
+    {u"山",
+     u"力士",
+     SceneCode::Mountain,
+     103,
+     120,
      {u"今、けいこ中でごわす！！", u"じゃましたからには勝負しろごわす！！", u"いくでごわすよ！！"}},
     // The goddess never fights: her lines depend on the opponents beaten (see below).
     {u"湖", u"女神", SceneCode::GoddessHint, GoddessPicture, 0, GoddessHintLines},
-    {u"街", u"若者", SceneCode::Town, 105, 110,
+    {u"街",
+     u"若者",
+     SceneCode::Town,
+     105,
+     110,
      {u"なんだオメェ？", u"オレと勝負してぇのか？", u"それならいくぞ！！"}},
-    {u"住宅", u"次男", SceneCode::Houses, 107, 80,
+    {u"住宅",
+     u"次男",
+     SceneCode::Houses,
+     107,
+     80,
      {u"だれ？今、お留守番しているんだ。", u"早く行かないと痛い目にあうよ。", u"殴るからね！！"}},
-    {u"海岸", u"長男", SceneCode::Coast, 106, 130,
+    {u"海岸",
+     u"長男",
+     SceneCode::Coast,
+     106,
+     130,
      {u"人生ってせつないよ．．．。", u"海を見ていると勝負したくなる。", u"だから勝負しよう！！"}},
 }};
 

@@ -13,8 +13,8 @@ namespace gachapoko {
 using SceneLinesText = std::array<std::u16string_view, CaptionLineCount>;
 
 struct SiteRow {
-    std::u16string_view Place;    // shown in caption line 0 while pointing at the site
-    std::u16string_view Resident; // shown in caption line 2 while pointing at the site
+    std::u16string_view Place;      // shown in caption line 0 while pointing at the site
+    std::u16string_view Resident;   // shown in caption line 2 while pointing at the site
     gachapoko::SceneCode SceneCode; // site index + 4 (the goddess: her hint, 6)
     gachapoko::PictureId PictureId;
     std::int32_t Required; // presses that win a bout; 0 for the goddess, who never fights

@@ -32,11 +32,17 @@ using PictureId = std::int16_t;
 using CaptionLine = int;
 inline constexpr CaptionLine CaptionLineCount = 3;
 
-constexpr bool isValidSite(int site) { return site >= 0 && site < SiteCount; }
+constexpr bool isValidSite(int site) {
+    return site >= 0 && site < SiteCount;
+}
 
 // The encounter code of a site: its index plus 4.
-constexpr SceneCode sceneCodeOfSite(SiteIndex site) { return static_cast<SceneCode>(site + 4); }
+constexpr SceneCode sceneCodeOfSite(SiteIndex site) {
+    return static_cast<SceneCode>(site + 4);
+}
 
-constexpr std::int16_t codeValue(SceneCode code) { return static_cast<std::int16_t>(code); }
+constexpr std::int16_t codeValue(SceneCode code) {
+    return static_cast<std::int16_t>(code);
+}
 
 } // namespace gachapoko

@@ -1,0 +1,78 @@
+// Drives a Game the way the window would, with a recording View, and names the common steps of
+// play so that tests read like a player's moves.
+#pragma once
+
+#include "logic/game.h"
+#include "tests/support/recording_view.h"
+
+#include <array>
+#include <vector>
+
+namespace gachapoko::testing {
+
+// The sites of the five ordinary opponents; site 2 is the goddess's.
+inline constexpr std::array<SiteIndex, 5> OrdinarySites = {0, 1, 3, 4, 5};
+
+struct Session {
+    RecordingView view;
+    Game game{view};
+
+    const GameState& state() const { return game.state(); }
+
+    void start() {
+        game.Form_Load();
+        view.take();
+    }
+
+    // From the welcome screen to the map.
+    void startOnMap() {
+        start();
+        game.CmdNext_Click();
+        view.take();
+    }
+
+    // `count` presses as the window reports them: a quick run alternates click and double click.
+    void press(int count) {
+        for (int i = 0; i < count; ++i) {
+            if (i % 2 == 0) {
+                game.PicMain_Click();
+            } else {
+                game.PicMain_DblClick();
+            }
+        }
+    }
+
+    // A whole bout against the opponent of `site`, from the map back to the map.
+    void fight(SiteIndex site, int presses) {
+        game.ImgE_Click(site);
+        game.CmdNext_Click();
+        press(presses);
+        game.Timer_Timer();
+        game.CmdNext_Click();
+        view.take();
+    }
+
+    void beatAllFive() {
+        for (SiteIndex site : OrdinarySites) {
+            fight(site, 200);
+        }
+    }
+
+    // From the map with all five beaten to the final opponent's lines, "Next" shown.
+    void meetFinalOpponent() {
+        game.ImgE_Click(2);
+        game.CmdNext_Click();
+        view.take();
+    }
+};
+
+// Concatenates operation lists, so expected sequences read in the order the game runs them.
+inline std::vector<Op> seq(std::initializer_list<std::vector<Op>> parts) {
+    std::vector<Op> all;
+    for (const auto& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+} // namespace gachapoko::testing

@@ -1,0 +1,118 @@
+// Pointing at the map: each site names its place and resident; the bare map clears the names,
+// and only while the map is shown.
+#include "game_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace gachapoko::testing {
+namespace {
+
+TEST(HoverCaptions, EachSiteWritesPlaceDotAndResidentInLineOrder) {
+    const std::array<std::pair<const char*, const char*>, 6> names = {{
+        {"森林", "ドワーフ"},
+        {"山", "力士"},
+        {"湖", "女神"},
+        {"街", "若者"},
+        {"住宅", "次男"},
+        {"海岸", "長男"},
+    }};
+    for (SiteIndex i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        Session s;
+        s.startOnMap();
+        s.game.ImgE_MouseMove(i, 0, 0, 1.0f, 1.0f);
+        const auto [place, resident] = names[static_cast<std::size_t>(i)];
+        EXPECT_EQ(s.view.take(),
+                  (std::vector<Op>{caption(0, place), caption(1, "・"), caption(2, resident)}));
+        // Every further move writes them again.
+        s.game.ImgE_MouseMove(i, 1, 2, 3.0f, 4.0f);
+        EXPECT_EQ(s.view.take().size(), 3u);
+    }
+}
+
+TEST(HoverCaptions, BareMapClearsAllThreeLines) {
+    Session s;
+    s.startOnMap();
+    s.game.ImgE_MouseMove(0, 0, 0, 0, 0);
+    s.view.take();
+    s.game.PicMain_MouseMove(0, 0, 100, 100);
+    EXPECT_EQ(s.view.take(), (std::vector<Op>{caption(0, ""), caption(1, ""), caption(2, "")}));
+    // Already empty: written empty again, nothing else.
+    s.game.PicMain_MouseMove(0, 0, 101, 100);
+    EXPECT_EQ(s.view.take(), (std::vector<Op>{caption(0, ""), caption(1, ""), caption(2, "")}));
+}
+
+TEST(HoverCaptions, MovingStraightFromSiteToSiteReplacesTheNames) {
+    Session s;
+    s.startOnMap();
+    s.game.ImgE_MouseMove(3, 0, 0, 0, 0);
+    s.game.ImgE_MouseMove(1, 0, 0, 0, 0);
+    EXPECT_EQ(toUtf8(s.view.captions[0]), "山");
+    EXPECT_EQ(toUtf8(s.view.captions[2]), "力士");
+}
+
+TEST(HoverCaptions, PictureAreaOffTheMapLeavesTheLinesAlone) {
+    const std::vector<std::pair<const char*, std::function<void(Session&)>>> scenes = {
+        {"welcome", [](Session& s) { s.start(); }},
+        {"encounter",
+         [](Session& s) {
+             s.startOnMap();
+             s.game.ImgE_Click(0);
+         }},
+        {"bout",
+         [](Session& s) {
+             s.startOnMap();
+             s.game.ImgE_Click(0);
+             s.game.CmdNext_Click();
+         }},
+        {"verdict",
+         [](Session& s) {
+             s.startOnMap();
+             s.game.ImgE_Click(0);
+             s.game.CmdNext_Click();
+             s.game.Timer_Timer();
+         }},
+        {"closing screen",
+         [](Session& s) {
+             s.startOnMap();
+             s.beatAllFive();
+             s.meetFinalOpponent();
+             s.game.CmdNext_Click();
+             s.press(160);
+             s.game.Timer_Timer();
+             s.game.CmdNext_Click();
+         }},
+    };
+    for (const auto& [name, reach] : scenes) {
+        SCOPED_TRACE(name);
+        Session s;
+        reach(s);
+        s.view.take();
+        s.game.PicMain_MouseMove(0, 0, 50, 50);
+        EXPECT_TRUE(s.view.take().empty());
+    }
+}
+
+TEST(HoverCaptions, RefusalLineIsOverwrittenByTheNextMoveOverTheSite) {
+    Session s;
+    s.startOnMap();
+    s.fight(4, 80);
+    s.game.ImgE_Click(4);
+    EXPECT_EQ(toUtf8(s.view.captions[1]), "もうここにようはない。");
+    s.game.ImgE_MouseMove(4, 0, 0, 0, 0);
+    EXPECT_EQ(toUtf8(s.view.captions[1]), "・");
+    s.game.PicMain_MouseMove(0, 0, 0, 0);
+    EXPECT_EQ(toUtf8(s.view.captions[1]), "");
+}
+
+TEST(HoverCaptions, GoddessSiteIsNamedTheSameBeforeAndAfterTheFive) {
+    Session s;
+    s.startOnMap();
+    s.beatAllFive();
+    s.game.ImgE_MouseMove(2, 0, 0, 0, 0);
+    EXPECT_EQ(s.view.take(),
+              (std::vector<Op>{caption(0, "湖"), caption(1, "・"), caption(2, "女神")}));
+}
+
+} // namespace
+} // namespace gachapoko::testing

@@ -1,0 +1,258 @@
+// Counting presses and judging a bout: the boundaries of every requirement, the presses line,
+// which presses count in which scene, and the ceiling of the count.
+#include "game_driver.h"
+#include "logic/site_table.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace gachapoko::testing {
+namespace {
+
+TEST(PressesLine, IsTheLiteralFollowedByPlainDecimalDigits) {
+    EXPECT_EQ(toUtf8(pressesLine(0)), "押した回数　0");
+    EXPECT_EQ(toUtf8(pressesLine(7)), "押した回数　7");
+    EXPECT_EQ(toUtf8(pressesLine(37)), "押した回数　37");
+    EXPECT_EQ(toUtf8(pressesLine(100)), "押した回数　100");
+    EXPECT_EQ(toUtf8(pressesLine(2147483647)), "押した回数　2147483647");
+}
+
+struct Boundary {
+    SiteIndex site;
+    int required;
+};
+
+// One press short loses; exactly the requirement wins.
+TEST(Verdict, OrdinaryOpponentIsBeatenExactlyAtTheRequirement) {
+    const std::array<Boundary, 5> boundaries = {{{0, 100}, {1, 120}, {3, 110}, {4, 80}, {5, 130}}};
+    for (const Boundary& b : boundaries) {
+        SCOPED_TRACE("site " + std::to_string(b.site));
+        const SceneCode code = sceneCodeOfSite(b.site);
+        {
+            Session s;
+            s.startOnMap();
+            s.game.ImgE_Click(b.site);
+            s.game.CmdNext_Click();
+            s.press(b.required - 1);
+            s.view.take();
+            s.game.Timer_Timer();
+            EXPECT_EQ(
+                s.view.take(),
+                (std::vector<Op>{timer(0), next(true), caption(0, "まだまだだな。"),
+                                 caption(1, "いつでもかかってきな！！"),
+                                 caption(2, "押した回数　" + std::to_string(b.required - 1))}));
+            EXPECT_EQ(s.state().Presses, 0);
+            EXPECT_FALSE(s.state().Beaten[code]);
+            EXPECT_EQ(s.state().BeatenSum, 0);
+            EXPECT_EQ(s.state().Scene, code);
+        }
+        {
+            Session s;
+            s.startOnMap();
+            s.game.ImgE_Click(b.site);
+            s.game.CmdNext_Click();
+            s.press(b.required);
+            s.view.take();
+            s.game.Timer_Timer();
+            EXPECT_EQ(s.view.take(),
+                      (std::vector<Op>{timer(0), next(true), caption(0, "おまえ強いな。"),
+                                       caption(1, "またこいよ！！"),
+                                       caption(2, "押した回数　" + std::to_string(b.required))}));
+            EXPECT_EQ(s.state().Presses, b.required); // reset only on the way back to the map
+            EXPECT_TRUE(s.state().Beaten[code]);
+            EXPECT_EQ(s.state().BeatenSum, codeValue(code));
+        }
+    }
+}
+
+TEST(Verdict, BoutWithoutPressesIsLostWithACountOfZero) {
+    Session s;
+    s.startOnMap();
+    s.game.ImgE_Click(4);
+    s.game.CmdNext_Click();
+    s.game.Timer_Timer();
+    EXPECT_EQ(toUtf8(s.view.captions[2]), "押した回数　0");
+    EXPECT_EQ(toUtf8(s.view.captions[0]), "まだまだだな。");
+}
+
+TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
+    Session lost;
+    lost.startOnMap();
+    lost.beatAllFive();
+    lost.meetFinalOpponent();
+    lost.game.CmdNext_Click();
+    lost.press(159);
+    lost.view.take();
+    lost.game.Timer_Timer();
+    EXPECT_EQ(lost.view.take(), (std::vector<Op>{timer(0), next(true), caption(0, "まだまだだな。"),
+                                                 caption(1, "いつでもかかってきな！！"),
+                                                 caption(2, "押した回数　159")}));
+    EXPECT_EQ(lost.state().Scene, SceneCode::FinalOpponent);
+    EXPECT_EQ(lost.view.picture, 109);
+
+    Session won;
+    won.startOnMap();
+    won.beatAllFive();
+    won.meetFinalOpponent();
+    won.game.CmdNext_Click();
+    won.press(160);
+    won.view.take();
+    won.game.Timer_Timer();
+    EXPECT_EQ(won.view.take(),
+              (std::vector<Op>{timer(0), picture(110), next(true),
+                               caption(0, "な、なぜ俺が負ける．．"), caption(1, "なぜだ～～～！！"),
+                               caption(2, "オレの１００万年の野望が～．．")}));
+    EXPECT_EQ(won.state().Scene, SceneCode::FinalOpponentBeaten);
+    EXPECT_EQ(won.state().ScenePicture, 109); // the defeat is shown straight, not as a scene
+    EXPECT_EQ(won.state().BeatenSum, 33);
+    EXPECT_TRUE(won.state().Counting);
+}
+
+// Presses made while the goddess reveals herself and before the first final bout count.
+TEST(Verdict, PressesBeforeTheFinalBoutCountTowardsIt) {
+    Session s;
+    s.startOnMap();
+    s.beatAllFive();
+    s.game.ImgE_Click(2);
+    s.press(15);
+    s.game.CmdNext_Click();
+    s.press(25);
+    s.game.CmdNext_Click();
+    s.press(120);
+    s.game.Timer_Timer();
+    EXPECT_EQ(s.state().Scene, SceneCode::FinalOpponentBeaten);
+    EXPECT_EQ(s.view.picture, 110);
+}
+
+TEST(Verdict, AfterALostFinalBoutCountingStartsAgainFromTheVerdict) {
+    Session s;
+    s.startOnMap();
+    s.beatAllFive();
+    s.meetFinalOpponent();
+    s.game.CmdNext_Click();
+    s.press(100);
+    s.game.Timer_Timer();
+    EXPECT_EQ(s.state().Presses, 0);
+    s.press(70); // between the verdict and "Next"
+    s.view.take();
+    s.game.CmdNext_Click();
+    // The next bout starts without touching the captions: the lost verdict stays up.
+    EXPECT_EQ(s.view.take(), seq({allSites(false), {next(false), timer(10000)}}));
+    EXPECT_EQ(toUtf8(s.view.captions[2]), "押した回数　100");
+    EXPECT_EQ(s.state().Presses, 70);
+    s.press(90);
+    s.game.Timer_Timer();
+    EXPECT_EQ(s.state().Scene, SceneCode::FinalOpponentBeaten);
+}
+
+struct PressPhase {
+    const char* name;
+    std::function<void(Session&)> reach;
+    bool counts;
+};
+
+TEST(Presses, CountOnlyWhileCounting) {
+    const std::vector<PressPhase> phases = {
+        {"welcome", [](Session& s) { s.start(); }, false},
+        {"map", [](Session& s) { s.startOnMap(); }, false},
+        {"ordinary encounter before Next",
+         [](Session& s) {
+             s.startOnMap();
+             s.game.ImgE_Click(1);
+         },
+         false},
+        {"ordinary bout",
+         [](Session& s) {
+             s.startOnMap();
+             s.game.ImgE_Click(1);
+             s.game.CmdNext_Click();
+         },
+         true},
+        {"goddess's hint",
+         [](Session& s) {
+             s.startOnMap();
+             s.game.ImgE_Click(2);
+         },
+         true},
+        {"final opponent's lines",
+         [](Session& s) {
+             s.startOnMap();
+             s.beatAllFive();
+             s.meetFinalOpponent();
+         },
+         true},
+    };
+    for (const PressPhase& phase : phases) {
+        SCOPED_TRACE(phase.name);
+        Session s;
+        phase.reach(s);
+        s.view.take();
+        s.press(5);
+        EXPECT_EQ(s.state().Presses, phase.counts ? 5 : 0);
+        EXPECT_TRUE(s.view.take().empty()); // the count is never shown during a bout
+    }
+}
+
+TEST(Presses, AfterAnOrdinaryVerdictAreCountedThenDroppedOnTheWayToTheMap) {
+    Session s;
+    s.startOnMap();
+    s.game.ImgE_Click(0);
+    s.game.CmdNext_Click();
+    s.press(100);
+    s.game.Timer_Timer();
+    s.press(12);
+    EXPECT_EQ(s.state().Presses, 112);
+    s.game.CmdNext_Click();
+    EXPECT_EQ(s.state().Presses, 0);
+    s.game.ImgE_Click(3);
+    s.game.CmdNext_Click();
+    EXPECT_EQ(s.state().Presses, 0);
+}
+
+TEST(Presses, GoddessHintPressesAreDroppedOnTheReturn) {
+    Session s;
+    s.startOnMap();
+    s.game.ImgE_Click(2);
+    s.press(30);
+    s.game.CmdNext_Click();
+    EXPECT_EQ(s.state().Presses, 0);
+    EXPECT_FALSE(s.state().Counting);
+}
+
+// The count stops at the largest 32-bit value: a press there is ignored, never wrapped.
+TEST(Presses, StopAtTheLargestCount) {
+    Session s;
+    s.startOnMap();
+    s.game.ImgE_Click(3);
+    s.game.CmdNext_Click();
+    const std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    // Two billion presses would take minutes: start the count just below its ceiling.
+    const_cast<GameState&>(s.state()).Presses = max - 1;
+    s.game.PicMain_Click();
+    EXPECT_EQ(s.state().Presses, max);
+    s.game.PicMain_Click();
+    s.game.PicMain_DblClick();
+    EXPECT_EQ(s.state().Presses, max);
+    s.view.take();
+    s.game.Timer_Timer();
+    EXPECT_EQ(toUtf8(s.view.captions[2]), "押した回数　2147483647");
+    EXPECT_EQ(toUtf8(s.view.captions[0]), "おまえ強いな。");
+}
+
+TEST(Verdict, TimerFiresOncePerBout) {
+    Session s;
+    s.startOnMap();
+    s.game.ImgE_Click(5);
+    s.view.take();
+    s.game.CmdNext_Click();
+    s.game.Timer_Timer();
+    const auto ops = s.view.take();
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), timer(10000)), 1);
+    EXPECT_EQ(ops.back(), caption(2, "押した回数　0"));
+    EXPECT_EQ(s.view.timerInterval, 0);
+}
+
+} // namespace
+} // namespace gachapoko::testing
