@@ -19,4 +19,10 @@ void Game::setAllSitesEnabled(bool enabled) {
     }
 }
 
+void Game::setSceneLines(const SceneLinesText& lines) {
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        m_state.SceneLines[line] = lines[line];
+    }
+}
+
 } // namespace gachapoko

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game_state.h"
+#include "site_table.h"
 #include "view.h"
 
 #include <cstdint>
@@ -36,8 +37,18 @@ public:
 private:
     void ShowScene();
     void BossDefeated();
+    void showMap();
     void countPress();
     void setAllSitesEnabled(bool enabled);
+    void setSceneLines(const SceneLinesText& lines);
+
+    // Writes three lines into caption lines 0, 1 and 2, in this order.
+    template <typename Lines>
+    void writeCaptions(const Lines& lines) {
+        for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
+            m_view.SetCaption(line, lines[static_cast<std::size_t>(line)]);
+        }
+    }
 
     View& m_view;
     GameState m_state;

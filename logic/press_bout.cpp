@@ -55,18 +55,14 @@ void Game::Timer_Timer() {
     // Counting stays on: presses after the verdict still count (and an ordinary opponent's
     // are dropped on the return to the map).
     m_view.SetNextVisible(true);
-    for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
-        m_view.SetCaption(line, m_state.SceneLines[static_cast<std::size_t>(line)]);
-    }
+    writeCaptions(m_state.SceneLines);
 }
 
 // The final opponent is beaten: his torn picture at once, his last words through the verdict.
 // ScenePicture keeps 109.
 void Game::BossDefeated() {
     m_view.SetPicture(FinalOpponentBeatenPicture);
-    for (std::size_t line = 0; line < FinalOpponentBeatenLines.size(); ++line) {
-        m_state.SceneLines[line] = FinalOpponentBeatenLines[line];
-    }
+    setSceneLines(FinalOpponentBeatenLines);
     m_state.Scene = SceneCode::FinalOpponentBeaten;
 }
 

@@ -14,11 +14,20 @@ bool isEncounter(SceneCode code) {
 
 } // namespace
 
+// The map with its instruction line, "Next" hidden and the six sites taking the mouse.
+void Game::showMap() {
+    m_state.OnMap = true;
+    m_view.SetPicture(MapPicture);
+    m_view.SetCaption(0, u"");
+    m_view.SetCaption(2, u"");
+    m_view.SetCaption(1, MapInstruction);
+    m_view.SetNextVisible(false);
+    setAllSitesEnabled(true);
+}
+
 void Game::ShowScene() {
     m_view.SetPicture(m_state.ScenePicture);
-    for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
-        m_view.SetCaption(line, m_state.SceneLines[static_cast<std::size_t>(line)]);
-    }
+    writeCaptions(m_state.SceneLines);
     m_view.SetNextVisible(true);
 }
 
@@ -27,26 +36,14 @@ void Game::CmdNext_Click() {
 
     const SceneCode scene = m_state.Scene;
     if (scene == SceneCode::Welcome) {
-        m_state.OnMap = true;
-        m_view.SetPicture(MapPicture);
         m_state.Scene = SceneCode::MapFirstReached;
-        m_view.SetCaption(0, u"");
-        m_view.SetCaption(2, u"");
-        m_view.SetCaption(1, MapInstruction);
-        m_view.SetNextVisible(false);
-        setAllSitesEnabled(true);
+        showMap();
     } else if (isEncounter(scene) && m_state.Counting) {
         // Back to the map after a verdict or the goddess's hint. Presses made since the
         // verdict are dropped here; Scene keeps the code of the encounter just left.
-        m_state.OnMap = true;
         m_state.Counting = false;
         m_state.Presses = 0;
-        m_view.SetPicture(MapPicture);
-        m_view.SetCaption(0, u"");
-        m_view.SetCaption(2, u"");
-        m_view.SetCaption(1, MapInstruction);
-        m_view.SetNextVisible(false);
-        setAllSitesEnabled(true);
+        showMap();
     } else if (isEncounter(scene)) {
         // A bout against an ordinary opponent; Presses is 0 since the return to the map.
         m_state.OnMap = false;
@@ -62,9 +59,7 @@ void Game::CmdNext_Click() {
         m_state.Scene = SceneCode::FinalOpponent;
         m_state.ScenePicture = FinalOpponentPicture;
         m_state.Required = FinalOpponentRequired;
-        for (std::size_t line = 0; line < FinalOpponentLines.size(); ++line) {
-            m_state.SceneLines[line] = FinalOpponentLines[line];
-        }
+        setSceneLines(FinalOpponentLines);
         ShowScene();
     } else if (scene == SceneCode::FinalOpponent) {
         // Another final bout: Presses is not reset and the captions stay as they are, so every
@@ -73,9 +68,7 @@ void Game::CmdNext_Click() {
         m_view.SetTimerInterval(BoutMilliseconds);
     } else if (scene == SceneCode::FinalOpponentBeaten) {
         m_view.SetPicture(ClosingPicture);
-        for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
-            m_view.SetCaption(line, ClosingScreenLines[static_cast<std::size_t>(line)]);
-        }
+        writeCaptions(ClosingScreenLines);
         m_view.SetNextVisible(false);
     }
     // Scene 1 (the map, where "Next" is hidden): nothing beyond disabling the sites.
@@ -98,9 +91,7 @@ void Game::ImgE_Click(SiteIndex index) {
         m_view.SetPicture(GoddessPicture);
         const bool allFiveBeaten = m_state.BeatenSum == AllFiveBeatenSum;
         const SceneLinesText& lines = allFiveBeaten ? GoddessRevealLines : GoddessHintLines;
-        for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
-            m_view.SetCaption(line, lines[static_cast<std::size_t>(line)]);
-        }
+        writeCaptions(lines);
         // She sets Counting although she never fights, so "Next" leaves her scene the way it
         // leaves a verdict.
         m_state.Counting = true;
@@ -113,9 +104,7 @@ void Game::ImgE_Click(SiteIndex index) {
     m_state.Scene = row.SceneCode;
     m_state.ScenePicture = row.PictureId;
     m_state.Required = row.Required;
-    for (std::size_t line = 0; line < row.Lines.size(); ++line) {
-        m_state.SceneLines[line] = row.Lines[line];
-    }
+    setSceneLines(row.Lines);
     ShowScene();
 }
 
