@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QImage>
+
 #include <cstdint>
 #include <optional>
 
