@@ -1,4 +1,6 @@
 # Sources of the face pictures 103 to 110, compiled into the painter.
 set(GACHAPOKO_FACE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/plates.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/flat_drawing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sumo_wrestler.cpp
 )

@@ -12,11 +12,16 @@ namespace {
 
 // 3x5 digits, one row per string, '#' set.
 constexpr std::array<std::array<std::string_view, 5>, 10> Digits = {{
-    {"###", "#.#", "#.#", "#.#", "###"}, {".#.", "##.", ".#.", ".#.", "###"},
-    {"###", "..#", "###", "#..", "###"}, {"###", "..#", "###", "..#", "###"},
-    {"#.#", "#.#", "###", "..#", "..#"}, {"###", "#..", "###", "..#", "###"},
-    {"###", "#..", "###", "#.#", "###"}, {"###", "..#", "..#", "..#", "..#"},
-    {"###", "#.#", "###", "#.#", "###"}, {"###", "#.#", "###", "..#", "###"},
+    {"###", "#.#", "#.#", "#.#", "###"},
+    {".#.", "##.", ".#.", ".#.", "###"},
+    {"###", "..#", "###", "#..", "###"},
+    {"###", "..#", "###", "..#", "###"},
+    {"#.#", "#.#", "###", "..#", "..#"},
+    {"###", "#..", "###", "..#", "###"},
+    {"###", "#..", "###", "#.#", "###"},
+    {"###", "..#", "..#", "..#", "..#"},
+    {"###", "#.#", "###", "#.#", "###"},
+    {"###", "#.#", "###", "..#", "###"},
 }};
 
 IndexedPicture plate(int id) {
@@ -49,17 +54,32 @@ IndexedPicture plate(int id) {
 }
 
 // 109 and 110 carry palettes of their own; the plate gives them the shared one's colours.
-IndexedPicture ownPalettePlate(int id) { return plate(id); }
+IndexedPicture ownPalettePlate(int id) {
+    return plate(id);
+}
 
 } // namespace
 
-IndexedPicture paintSumoWrestler() { return plate(103); }
-IndexedPicture paintDwarf() { return plate(104); }
-IndexedPicture paintYoungMan() { return plate(105); }
-IndexedPicture paintEldestSon() { return plate(106); }
-IndexedPicture paintSecondSon() { return plate(107); }
-IndexedPicture paintGoddess() { return plate(108); }
-IndexedPicture paintFinalOpponent() { return ownPalettePlate(109); }
-IndexedPicture paintFinalOpponentBeaten() { return ownPalettePlate(110); }
+IndexedPicture paintDwarf() {
+    return plate(104);
+}
+IndexedPicture paintYoungMan() {
+    return plate(105);
+}
+IndexedPicture paintEldestSon() {
+    return plate(106);
+}
+IndexedPicture paintSecondSon() {
+    return plate(107);
+}
+IndexedPicture paintGoddess() {
+    return plate(108);
+}
+IndexedPicture paintFinalOpponent() {
+    return ownPalettePlate(109);
+}
+IndexedPicture paintFinalOpponentBeaten() {
+    return ownPalettePlate(110);
+}
 
 } // namespace gachapoko::painter
