@@ -3,4 +3,5 @@ set(GACHAPOKO_FACE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/plates.cpp
     ${CMAKE_CURRENT_LIST_DIR}/flat_drawing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sumo_wrestler.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dwarf.cpp
 )

@@ -60,9 +60,6 @@ IndexedPicture ownPalettePlate(int id) {
 
 } // namespace
 
-IndexedPicture paintDwarf() {
-    return plate(104);
-}
 IndexedPicture paintYoungMan() {
     return plate(105);
 }
