@@ -4,4 +4,5 @@ set(GACHAPOKO_FACE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/flat_drawing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sumo_wrestler.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dwarf.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/young_man.cpp
 )

@@ -60,9 +60,6 @@ IndexedPicture ownPalettePlate(int id) {
 
 } // namespace
 
-IndexedPicture paintYoungMan() {
-    return plate(105);
-}
 IndexedPicture paintEldestSon() {
     return plate(106);
 }
