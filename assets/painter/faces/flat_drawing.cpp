@@ -221,6 +221,27 @@ Path mirrored(const Path& path, double axis) {
     return out;
 }
 
+Path ellipsePath(double cx, double cy, double rx, double ry) {
+    Path out;
+    constexpr int Steps = 96;
+    for (int s = 0; s < Steps; ++s) {
+        const double a = 6.283185307179586 * s / Steps;
+        out.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
+    }
+    return out;
+}
+
+Path turned(const Path& path, double cx, double cy, double angle) {
+    Path out;
+    out.reserve(path.size());
+    const double c = std::cos(angle), s = std::sin(angle);
+    for (const Point p : path) {
+        const double dx = p.x - cx, dy = p.y - cy;
+        out.push_back({cx + dx * c - dy * s, cy + dx * s + dy * c});
+    }
+    return out;
+}
+
 Path symmetric(const Path& leftHalf, double axis) {
     Path out = leftHalf;
     const Path right = mirrored(leftHalf, axis);
@@ -252,22 +273,36 @@ std::uint8_t shared(int r, int g, int b) {
 std::uint8_t darker(std::uint8_t index) {
     const Palette& palette = sharedPalette();
     const Rgb c = palette[index];
+    auto luma = [](Rgb v) { return 299 * v.r + 587 * v.g + 114 * v.b; };
     auto down = [](int v) { return std::max(0, v - 32); };
     const int tr = down(c.r), tg = down(c.g), tb = down(c.b);
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    // A shade keeps the colour's hue: which channel is strongest and weakest may not swap.
+    auto sameHue = [&](Rgb v) {
+        const int pairs[3][2] = {
+            {c.r - c.g, v.r - v.g}, {c.g - c.b, v.g - v.b}, {c.r - c.b, v.r - v.b}};
+        for (const auto& pair : pairs) {
+            if (sign(pair[0]) * sign(pair[1]) < 0) {
+                return false;
+            }
+        }
+        return true;
+    };
     int best = -1;
     long bestDistance = std::numeric_limits<long>::max();
-    for (std::size_t i = 1; i < palette.size(); ++i) { // never black: black is the outline
-        if (i == index) {
+    // Never black, which is the outline; and the shade must really be darker.
+    for (std::size_t i = 1; i < palette.size(); ++i) {
+        if (i == index || luma(palette[i]) >= luma(c)) {
             continue;
         }
         const long dr = palette[i].r - tr, dg = palette[i].g - tg, db = palette[i].b - tb;
-        const long distance = dr * dr + dg * dg + db * db;
+        const long distance = dr * dr + dg * dg + db * db + (sameHue(palette[i]) ? 0 : 1000000);
         if (distance < bestDistance) {
             bestDistance = distance;
             best = static_cast<int>(i);
         }
     }
-    return static_cast<std::uint8_t>(best);
+    return static_cast<std::uint8_t>(best < 0 ? index : best);
 }
 
 FlatDrawing::FlatDrawing(std::uint8_t ground) {

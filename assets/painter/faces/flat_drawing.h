@@ -59,6 +59,10 @@ Path smooth(const Path& points, bool closed);
 Path curve(Point a, Point b, Point c);
 // The path mirrored about the vertical line x = axis.
 Path mirrored(const Path& path, double axis);
+// An ellipse as a closed outline, for shapes that are turned afterwards.
+Path ellipsePath(double cx, double cy, double rx, double ry);
+// The path turned by `angle` radians (clockwise on the picture) about (cx, cy).
+Path turned(const Path& path, double cx, double cy, double angle);
 // A closed outline symmetric about x = axis from its left half, given from top to bottom.
 Path symmetric(const Path& leftHalf, double axis);
 // Rays fanning out from (cx, cy): pixels whose angle falls in the even-numbered of `count` equal

@@ -60,12 +60,6 @@ IndexedPicture ownPalettePlate(int id) {
 
 } // namespace
 
-IndexedPicture paintEldestSon() {
-    return plate(106);
-}
-IndexedPicture paintSecondSon() {
-    return plate(107);
-}
 IndexedPicture paintGoddess() {
     return plate(108);
 }
