@@ -6,4 +6,5 @@ set(GACHAPOKO_FACE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/dwarf.cpp
     ${CMAKE_CURRENT_LIST_DIR}/young_man.cpp
     ${CMAKE_CURRENT_LIST_DIR}/eldest_son.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/goddess.cpp
 )

@@ -60,9 +60,6 @@ IndexedPicture ownPalettePlate(int id) {
 
 } // namespace
 
-IndexedPicture paintGoddess() {
-    return plate(108);
-}
 IndexedPicture paintFinalOpponent() {
     return ownPalettePlate(109);
 }
