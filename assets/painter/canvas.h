@@ -27,11 +27,38 @@ using Palette = std::array<Rgb, 256>;
 struct IndexedPicture {
     Palette palette{};
     std::vector<std::uint8_t> indices = std::vector<std::uint8_t>(PictureSize * PictureSize);
-    std::uint8_t& at(int x, int y) { return indices[static_cast<std::size_t>(y * PictureSize + x)]; }
+    std::uint8_t& at(int x, int y) {
+        return indices[static_cast<std::size_t>(y * PictureSize + x)];
+    }
     std::uint8_t at(int x, int y) const {
         return indices[static_cast<std::size_t>(y * PictureSize + x)];
     }
 };
+
+inline constexpr int IconSize = 32;
+
+// The program's icon: 32x32 indices into the standard 16-colour palette, rows top to bottom, and
+// which pixels are see-through (a see-through pixel keeps colour 0, black).
+struct IconPicture {
+    std::array<std::uint8_t, IconSize * IconSize> colours{};
+    std::array<bool, IconSize * IconSize> transparent{};
+    std::uint8_t& colourAt(int x, int y) {
+        return colours[static_cast<std::size_t>(y * IconSize + x)];
+    }
+    std::uint8_t colourAt(int x, int y) const {
+        return colours[static_cast<std::size_t>(y * IconSize + x)];
+    }
+    bool isTransparent(int x, int y) const {
+        return transparent[static_cast<std::size_t>(y * IconSize + x)];
+    }
+    void setTransparent(int x, int y, bool on) {
+        transparent[static_cast<std::size_t>(y * IconSize + x)] = on;
+    }
+};
+
+// The standard 16-colour palette of icons: black, the eight dark and bright primaries and
+// secondaries, two greys and white (entry 2 is dark green 0,128,0, entry 10 bright green 0,255,0).
+const std::array<Rgb, 16>& standardIconPalette();
 
 // The palette shared by the flat-colour faces 103 to 108: the twenty static colours in
 // entries 0-9 and 246-255, and in 10-245 the 236 colours of the 63..255 grid (seven levels per

@@ -1,0 +1,38 @@
+// The picture lookup the window uses: decodes the embedded data anew on every call.
+#include "assets/picture_lookup.h"
+
+#include "assets/bitmap_decoder.h"
+#include "assets/embedded_pictures.h"
+
+#include <QPixmap>
+
+namespace gachapoko {
+
+namespace {
+
+constexpr int PictureSide = 200;
+
+} // namespace
+
+std::optional<QImage> loadPicture(std::int16_t id) {
+    const auto data = embeddedPictureData(id);
+    if (data.empty()) {
+        return std::nullopt;
+    }
+    DecodedBitmap decoded = decodePictureBitmap(data);
+    if (!decoded.image || decoded.image->width() != PictureSide ||
+        decoded.image->height() != PictureSide) {
+        return std::nullopt;
+    }
+    return std::move(decoded.image);
+}
+
+QIcon loadProgramIcon() {
+    const DecodedBitmap decoded = decodeIconBitmap(embeddedIconData());
+    if (!decoded.image) {
+        return {};
+    }
+    return QIcon(QPixmap::fromImage(*decoded.image));
+}
+
+} // namespace gachapoko

@@ -1,0 +1,224 @@
+// The decoder of stored pictures and icons: the header variants it accepts, and damaged data,
+// which must give its error and never a read past the end (the sanitizer build watches that).
+#include "assets/bitmap_decoder.h"
+#include "stored_data.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace gachapoko::test {
+namespace {
+
+// A small bitmap built by hand: 40-byte header, optional palette, rows as given.
+Bytes handMade(std::int32_t width, std::int32_t height, std::uint16_t bitCount,
+               std::uint32_t coloursUsed, const Bytes& palette, const Bytes& rows) {
+    Bytes b(40, 0);
+    setField32(b, offset::HeaderSize, 40);
+    setField32(b, offset::Width, static_cast<std::uint32_t>(width));
+    setField32(b, offset::Height, static_cast<std::uint32_t>(height));
+    setField16(b, offset::Planes, 1);
+    setField16(b, offset::BitCount, bitCount);
+    setField32(b, offset::ColoursUsed, coloursUsed);
+    b.insert(b.end(), palette.begin(), palette.end());
+    b.insert(b.end(), rows.begin(), rows.end());
+    return b;
+}
+
+TEST(BitmapDecoder, ReadsTrueColourRowsBottomFirstWithRowFilling) {
+    // 2x2, 24 bits: each 6-byte row is filled to 8. Stored first: the bottom row.
+    const Bytes rows = {255, 0, 0,   0, 255, 0, 0, 0,  // bottom: blue, green
+                        0,   0, 255, 9, 9,   9, 0, 0}; // top: red, grey
+    const DecodedBitmap d = decodePictureBitmap(handMade(2, 2, 24, 0, {}, rows));
+    ASSERT_TRUE(d.image.has_value()) << describe(d.error);
+    EXPECT_EQ(d.image->pixel(0, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(d.image->pixel(1, 1), qRgb(0, 255, 0));
+    EXPECT_EQ(d.image->pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(d.image->pixel(1, 0), qRgb(9, 9, 9));
+}
+
+TEST(BitmapDecoder, ReadsTopFirstRowsForANegativeHeight) {
+    const Bytes rows = {0,   0, 255, 0,  // top: red
+                        255, 0, 0,   0}; // bottom: blue
+    const DecodedBitmap d = decodePictureBitmap(handMade(1, -2, 24, 0, {}, rows));
+    ASSERT_TRUE(d.image.has_value()) << describe(d.error);
+    EXPECT_EQ(d.image->pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(d.image->pixel(0, 1), qRgb(0, 0, 255));
+}
+
+TEST(BitmapDecoder, ReadsAnIndexedPictureWithAShortPalette) {
+    const Bytes palette = {10, 20, 30, 0, 40, 50, 60, 0}; // blue, green, red, unused
+    const Bytes rows = {1, 0, 0, 0};
+    const DecodedBitmap d = decodePictureBitmap(handMade(2, 1, 8, 2, palette, rows));
+    ASSERT_TRUE(d.image.has_value()) << describe(d.error);
+    EXPECT_EQ(d.image->pixel(0, 0), qRgb(60, 50, 40));
+    EXPECT_EQ(d.image->pixel(1, 0), qRgb(30, 20, 10));
+}
+
+// The three header styles of the stored pictures give the same picture: the resolution,
+// the image-size field (0 or the true size) and colours-used (0 or 256) change nothing.
+TEST(BitmapDecoder, AcceptsEveryHeaderStyleAndIgnoresResolution) {
+    const Bytes own = storedPicture(111);
+    const QImage reference = *decodePictureBitmap(own).image;
+    Bytes sharedStyle = own;
+    setField32(sharedStyle, offset::ImageSize, 0);
+    setField32(sharedStyle, offset::XPixelsPerMetre, 0);
+    setField32(sharedStyle, offset::YPixelsPerMetre, 0);
+    setField32(sharedStyle, offset::ColoursUsed, 256);
+    Bytes oddResolution = own;
+    setField32(oddResolution, offset::XPixelsPerMetre, 1);
+    setField32(oddResolution, offset::YPixelsPerMetre, 0xFFFFFFFF);
+    for (const Bytes& variant : {sharedStyle, oddResolution}) {
+        const DecodedBitmap d = decodePictureBitmap(variant);
+        ASSERT_TRUE(d.image.has_value()) << describe(d.error);
+        EXPECT_EQ(*d.image, reference);
+    }
+    Bytes trueColour = storedPicture(101);
+    const QImage reference24 = *decodePictureBitmap(trueColour).image;
+    setField32(trueColour, offset::ImageSize, 0);
+    setField32(trueColour, offset::XPixelsPerMetre, 0);
+    setField32(trueColour, offset::YPixelsPerMetre, 0);
+    const DecodedBitmap d = decodePictureBitmap(trueColour);
+    ASSERT_TRUE(d.image.has_value()) << describe(d.error);
+    EXPECT_EQ(*d.image, reference24);
+}
+
+struct Damage {
+    std::string name;
+    std::int16_t id;
+    std::function<void(Bytes&)> apply;
+    BitmapError error;
+};
+
+TEST(BitmapDecoder, DamagedPicturesFailWithTheirReason) {
+    const std::vector<Damage> cases = {
+        {"empty", 101, [](Bytes& b) { b.clear(); }, BitmapError::TooShort},
+        {"half a header", 111, [](Bytes& b) { b.resize(39); }, BitmapError::TooShort},
+        {"old 12-byte header", 101, [](Bytes& b) { setField32(b, 0, 12); },
+         BitmapError::HeaderSize},
+        {"header size 124", 111, [](Bytes& b) { setField32(b, 0, 124); }, BitmapError::HeaderSize},
+        {"width 0", 101, [](Bytes& b) { setField32(b, offset::Width, 0); },
+         BitmapError::Dimensions},
+        {"negative width", 101, [](Bytes& b) { setField32(b, offset::Width, 0xFFFFFF38); },
+         BitmapError::Dimensions},
+        {"height 0", 111, [](Bytes& b) { setField32(b, offset::Height, 0); },
+         BitmapError::Dimensions},
+        {"huge width", 111, [](Bytes& b) { setField32(b, offset::Width, 0x7FFFFFFF); },
+         BitmapError::Dimensions},
+        {"most negative height", 101, [](Bytes& b) { setField32(b, offset::Height, 0x80000000); },
+         BitmapError::Dimensions},
+        {"two planes", 101, [](Bytes& b) { setField16(b, offset::Planes, 2); },
+         BitmapError::Planes},
+        {"16 bits per pixel", 101, [](Bytes& b) { setField16(b, offset::BitCount, 16); },
+         BitmapError::Depth},
+        {"32 bits per pixel", 101, [](Bytes& b) { setField16(b, offset::BitCount, 32); },
+         BitmapError::Depth},
+        {"4 bits per pixel", 111, [](Bytes& b) { setField16(b, offset::BitCount, 4); },
+         BitmapError::Depth},
+        {"run-length compressed", 111, [](Bytes& b) { setField32(b, offset::Compression, 1); },
+         BitmapError::Compression},
+        {"257 colours", 111, [](Bytes& b) { setField32(b, offset::ColoursUsed, 257); },
+         BitmapError::ColoursUsed},
+        {"a palette on a true-colour picture", 101,
+         [](Bytes& b) { setField32(b, offset::ColoursUsed, 2); }, BitmapError::ColoursUsed},
+        {"wrong image size", 101, [](Bytes& b) { setField32(b, offset::ImageSize, 120001); },
+         BitmapError::ImageSize},
+        {"palette cut short", 111, [](Bytes& b) { b.resize(40 + 1023); },
+         BitmapError::TruncatedPalette},
+        {"last row cut short", 111, [](Bytes& b) { b.pop_back(); }, BitmapError::TruncatedRows},
+        {"true-colour rows cut short", 101, [](Bytes& b) { b.resize(b.size() - 600); },
+         BitmapError::TruncatedRows},
+        {"taller than its rows", 101,
+         [](Bytes& b) {
+             setField32(b, offset::Height, 201);
+             setField32(b, offset::ImageSize, 0);
+         },
+         BitmapError::TruncatedRows},
+        {"one byte too many", 102, [](Bytes& b) { b.push_back(0); }, BitmapError::TrailingBytes},
+        {"a 16-entry palette with indices beyond it", 111,
+         [](Bytes& b) {
+             setField32(b, offset::ColoursUsed, 16);
+             b.erase(b.begin() + 40 + 64, b.begin() + 40 + 1024);
+         },
+         BitmapError::IndexOutsidePalette},
+    };
+    for (const Damage& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes b = storedPicture(c.id);
+        c.apply(b);
+        const DecodedBitmap d = decodePictureBitmap(b);
+        EXPECT_FALSE(d.image.has_value());
+        EXPECT_EQ(d.error, c.error) << describe(d.error);
+    }
+}
+
+TEST(BitmapDecoder, EveryShortenedPictureFailsCleanly) {
+    for (const std::int16_t id : {101, 111}) {
+        const Bytes whole = storedPicture(id);
+        for (std::size_t length = 0; length < whole.size(); length += length < 1100 ? 1 : 97) {
+            const DecodedBitmap d =
+                decodePictureBitmap(std::span<const std::uint8_t>(whole.data(), length));
+            ASSERT_FALSE(d.image.has_value()) << id << " cut to " << length;
+            ASSERT_NE(d.error, BitmapError::None);
+        }
+    }
+}
+
+TEST(IconDecoder, ShowsColourWhereTheMaskIsClearAndNothingWhereItIsSet) {
+    Bytes b(40, 0);
+    setField32(b, offset::HeaderSize, 40);
+    setField32(b, offset::Width, 32);
+    setField32(b, offset::Height, 64);
+    setField16(b, offset::Planes, 1);
+    setField16(b, offset::BitCount, 4);
+    for (int i = 0; i < 16; ++i) { // entry i is grey 16 * i
+        const auto v = static_cast<std::uint8_t>(16 * i);
+        b.insert(b.end(), {v, v, v, 0});
+    }
+    Bytes colours(512, 0x00);
+    colours[31 * 16] = 0xA5; // top row, first two pixels: entries 10 and 5
+    Bytes mask(128, 0xFF);   // all see-through but the top row's pixels 1 to 7
+    mask[31 * 4] = 0x80;
+    b.insert(b.end(), colours.begin(), colours.end());
+    b.insert(b.end(), mask.begin(), mask.end());
+    const DecodedBitmap d = decodeIconBitmap(b);
+    ASSERT_TRUE(d.image.has_value()) << describe(d.error);
+    EXPECT_EQ(qAlpha(d.image->pixel(0, 0)), 0);
+    EXPECT_EQ(d.image->pixel(1, 0), qRgba(80, 80, 80, 255));
+    EXPECT_EQ(qAlpha(d.image->pixel(1, 1)), 0);
+    EXPECT_EQ(qAlpha(d.image->pixel(2, 0)), 255);
+}
+
+TEST(IconDecoder, DamagedIconsFailWithTheirReason) {
+    const std::vector<Damage> cases = {
+        {"half a header", 0, [](Bytes& b) { b.resize(20); }, BitmapError::TooShort},
+        {"header size 12", 0, [](Bytes& b) { setField32(b, 0, 12); }, BitmapError::HeaderSize},
+        {"height without the mask", 0, [](Bytes& b) { setField32(b, offset::Height, 32); },
+         BitmapError::Dimensions},
+        {"width 16", 0, [](Bytes& b) { setField32(b, offset::Width, 16); },
+         BitmapError::Dimensions},
+        {"8 bits per pixel", 0, [](Bytes& b) { setField16(b, offset::BitCount, 8); },
+         BitmapError::Depth},
+        {"compressed", 0, [](Bytes& b) { setField32(b, offset::Compression, 2); },
+         BitmapError::Compression},
+        {"mask cut short", 0, [](Bytes& b) { b.pop_back(); }, BitmapError::TruncatedRows},
+        {"one byte too many", 0, [](Bytes& b) { b.push_back(0); }, BitmapError::TrailingBytes},
+    };
+    for (const Damage& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes b = storedIcon();
+        c.apply(b);
+        const DecodedBitmap d = decodeIconBitmap(b);
+        EXPECT_FALSE(d.image.has_value());
+        EXPECT_EQ(d.error, c.error) << describe(d.error);
+    }
+    const Bytes whole = storedIcon();
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+        ASSERT_FALSE(
+            decodeIconBitmap(std::span<const std::uint8_t>(whole.data(), length)).image.has_value())
+            << length;
+    }
+}
+
+} // namespace
+} // namespace gachapoko::test
