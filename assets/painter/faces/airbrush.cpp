@@ -8,7 +8,7 @@
 #include <map>
 #include <stdexcept>
 
-namespace gachapoko::painter {
+namespace gachapoko::painter::faces {
 
 namespace {
 
@@ -208,4 +208,4 @@ IndexedPicture Airbrush::toIndexed(std::initializer_list<Colour> exact) const {
     return picture;
 }
 
-} // namespace gachapoko::painter
+} // namespace gachapoko::painter::faces

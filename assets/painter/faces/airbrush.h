@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace gachapoko::painter {
+namespace gachapoko::painter::faces {
 
 // A colour with fractional channels, 0 to 255.
 struct Colour {
@@ -51,4 +51,4 @@ private:
     std::vector<Colour> m_pixels;
 };
 
-} // namespace gachapoko::painter
+} // namespace gachapoko::painter::faces

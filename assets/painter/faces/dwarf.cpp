@@ -7,6 +7,9 @@
 
 namespace gachapoko::painter {
 
+// The drawing kit shared by the faces.
+using namespace faces;
+
 namespace {
 
 // A pointed leaf of the given length and width, turned by `angle` radians about its centre.

@@ -7,6 +7,9 @@
 
 namespace gachapoko::painter {
 
+// The drawing kit shared by the faces.
+using namespace faces;
+
 namespace {
 
 // The face is drawn upright and then tilted about its middle.

@@ -8,6 +8,9 @@
 
 namespace gachapoko::painter {
 
+// The drawing kit shared by the faces.
+using namespace faces;
+
 namespace {
 
 constexpr Colour FrameDark = {102, 102, 102};

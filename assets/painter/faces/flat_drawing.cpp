@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace gachapoko::painter {
+namespace gachapoko::painter::faces {
 
 namespace {
 
@@ -384,4 +384,4 @@ int Dice::between(int low, int high) {
     return low + static_cast<int>(next() % static_cast<std::uint32_t>(high - low + 1));
 }
 
-} // namespace gachapoko::painter
+} // namespace gachapoko::painter::faces

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace gachapoko::painter {
+namespace gachapoko::painter::faces {
 
 struct Point {
     double x = 0, y = 0;
@@ -116,4 +116,4 @@ private:
     std::uint32_t m_state;
 };
 
-} // namespace gachapoko::painter
+} // namespace gachapoko::painter::faces

@@ -5,6 +5,9 @@
 
 namespace gachapoko::painter {
 
+// The drawing kit shared by the faces.
+using namespace faces;
+
 IndexedPicture paintGoddess() {
     const std::uint8_t sky = shared(166, 202, 240);
     const std::uint8_t rayGreen = shared(191, 255, 95);

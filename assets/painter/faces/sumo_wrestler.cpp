@@ -5,6 +5,9 @@
 
 namespace gachapoko::painter {
 
+// The drawing kit shared by the faces.
+using namespace faces;
+
 IndexedPicture paintSumoWrestler() {
     const std::uint8_t skin = shared(255, 191, 127);
     const std::uint8_t hair = shared(191, 63, 159);

@@ -5,6 +5,9 @@
 
 namespace gachapoko::painter {
 
+// The drawing kit shared by the faces.
+using namespace faces;
+
 IndexedPicture paintYoungMan() {
     const std::uint8_t yellow = shared(255, 255, 63);
     const std::uint8_t green = shared(127, 255, 63);
