@@ -39,9 +39,7 @@ IndexedPicture paintSumoWrestler() {
     const Mask neckArea = Mask::polygon(neck);
     d.shape(neckArea, skin);
     // The chin throws a deep shadow on the neck.
-    const std::uint8_t skinShadow = darker(skin);
-    d.fill(neckArea & Mask::ellipse(100, 176, 80, 18), skinShadow);
-    d.shade(neckArea & Mask::ellipse(100, 176, 64, 14), skinShadow);
+    d.shade(neckArea & Mask::ellipse(100, 178, 86, 20), skin);
     d.line(curve({30, 198}, {60, 190}, {86, 199}), 1);
     d.line(curve({170, 198}, {140, 190}, {114, 199}), 1);
 
@@ -91,13 +89,15 @@ IndexedPicture paintSumoWrestler() {
     d.fill(Mask::polygon(
                smooth({{54, 24}, {80, 15}, {120, 15}, {146, 24}, {120, 21}, {80, 21}}, true)),
            hairShine);
-    // The topknot: a folded tail lying forward on the crown, tied with a white cord.
-    const Path knot = {{86, 12}, {92, 2}, {108, 2}, {114, 12}, {108, 20}, {92, 20}};
-    d.shape(Mask::polygon(smooth(knot, true)), hair);
-    d.shade(Mask::rect(86, 13, 114, 22), hair);
-    const std::uint8_t cord = White;
-    d.shape(Mask::rect(96, 0, 104, 6), cord);
-    d.shade(Mask::rect(96, 4, 104, 6), cord);
+    // The topknot: a fan of hair spreading on the crown, tied at its root with a white cord.
+    const Mask knot = Mask::polygon(
+        {{95, 24}, {82, 10}, {76, 2}, {84, -2}, {116, -2}, {124, 2}, {118, 10}, {105, 24}});
+    d.shape(knot, hair);
+    d.shade(knot & Mask::rect(100, 0, 130, 30), hair);
+    d.line({{88, 4}, {97, 18}}, 1);
+    d.line({{112, 4}, {103, 18}}, 1);
+    d.shape(Mask::rect(93, 17, 107, 21), White);
+    d.shade(Mask::rect(93, 20, 107, 21), White);
 
     // Thick magenta eyebrows.
     const Path browLeft = {{40, 82}, {52, 72}, {70, 70}, {84, 76}, {82, 84}, {66, 80}, {48, 84}};
@@ -128,6 +128,7 @@ IndexedPicture paintSumoWrestler() {
     // Round cheeks and a calm, closed, gently smiling mouth.
     d.line(curve({34, 128}, {40, 146}, {56, 156}), 1);
     d.line(curve({166, 128}, {160, 146}, {144, 156}), 1);
+    d.fill(Mask::ellipse(100, 170, 13, 2.5), darker(blush)); // the lower lip
     d.line(curve({74, 160}, {100, 172}, {126, 160}), 2);
     d.line({{72, 157}, {75, 161}}, 1);
     d.line({{128, 157}, {125, 161}}, 1);
