@@ -1,0 +1,138 @@
+// Pictures 109 and 110: the final opponent, the goddess transformed into a dark airbrushed mask,
+// and the same mask torn into horizontal streaks when he is beaten.
+#include "../faces.h"
+#include "airbrush.h"
+#include "flat_drawing.h"
+
+#include <cmath>
+
+namespace gachapoko::painter {
+
+// The drawing kit shared by the faces.
+using namespace faces;
+
+namespace {
+
+constexpr Colour FrameDark = {102, 102, 102};
+constexpr Colour FrameLight = {141, 141, 141};
+
+// The rough, wavy frame: how deep it reaches in from each edge at position t along that edge.
+double frameDepth(double t, int edge, double base) {
+    return base + 3.0 * std::sin(t * 0.07 + edge * 1.7) + 2.0 * std::sin(t * 0.19 + edge * 0.6) +
+           0.9 * std::sin(t * 0.61 + edge * 2.9);
+}
+
+Airbrush sprayFinalOpponent() {
+    Airbrush a;
+    Dice dice(109);
+
+    // Faint hollows of the mask in the black, so the face has some shape.
+    a.spray(
+        Mask::polygon(smooth(
+            {{30, 60}, {100, 30}, {176, 40}, {184, 120}, {120, 178}, {40, 186}, {16, 130}}, true)),
+        {24, 24, 26}, 9.0, 1.0);
+    a.spray(Mask::ellipse(40, 140, 22, 16), {8, 8, 8}, 6.0, 0.8);
+
+    // Blurred grey brows arching over the eyes; the left one sits lower, like its eye.
+    a.spray(Mask::stroke(smooth({{6, 84}, {20, 72}, {40, 70}, {58, 80}}, false), 6),
+            {150, 150, 150}, 2.6, 0.95);
+    a.spray(Mask::stroke(smooth({{122, 56}, {140, 40}, {164, 36}, {186, 44}}, false), 6),
+            {150, 150, 150}, 2.6, 0.95);
+    // The hooked nose: a long grey ridge bending back to the left at its tip.
+    a.spray(
+        Mask::stroke(smooth({{96, 62}, {104, 90}, {108, 116}, {100, 130}, {86, 128}}, false), 5),
+        {128, 128, 130}, 2.8, 0.9);
+    a.spray(Mask::stroke(smooth({{100, 70}, {110, 98}, {114, 116}}, false), 2), {190, 190, 190},
+            1.6, 0.6);
+
+    // The wide red crescent grin rising from the lower left to the right.
+    const Path lower = curve({45, 177}, {112, 192}, {156, 134});
+    const Path upper = curve({156, 134}, {96, 168}, {45, 177});
+    Path crescent = lower;
+    crescent.insert(crescent.end(), upper.begin(), upper.end());
+    const Mask grin = Mask::polygon(crescent);
+    a.spray(grin, {150, 10, 12}, 2.2, 1.0);
+    const Path coreLower = curve({56, 178}, {112, 186}, {150, 142});
+    const Path coreUpper = curve({150, 142}, {100, 172}, {56, 178});
+    Path core = coreLower;
+    core.insert(core.end(), coreUpper.begin(), coreUpper.end());
+    a.spray(Mask::polygon(core), {235, 40, 30}, 2.4, 0.9);
+    // A grey stroke at each end of the grin.
+    a.spray(Mask::stroke({{36, 168}, {44, 178}, {42, 190}}, 4), {140, 140, 140}, 1.8, 0.9);
+    a.spray(Mask::stroke({{150, 128}, {160, 132}, {170, 126}}, 4), {140, 140, 140}, 1.8, 0.9);
+
+    // Two small glowing yellow eyes, the left one lower.
+    for (const Point eye : {Point{22, 97}, Point{157, 60}}) {
+        a.spray(Mask::ellipse(eye.x, eye.y, 7, 5), {230, 190, 20}, 4.0, 0.85);
+        a.spray(Mask::ellipse(eye.x, eye.y, 3.5, 2.5), {255, 255, 170}, 1.2, 1.0);
+    }
+
+    // A little grain, as from a real airbrush.
+    a.grain(dice, 3.0);
+
+    // The rough, wavy frame of two solid greys along all four edges.
+    a.paintSolid([](int x, int y) -> const Colour* {
+        const double depths[4] = {frameDepth(y, 0, 8) - x, frameDepth(y, 1, 7) - (199 - x),
+                                  frameDepth(x, 2, 7) - y, frameDepth(x, 3, 8) - (199 - y)};
+        double deepest = -1e9;
+        for (const double depth : depths) {
+            deepest = std::max(deepest, depth);
+        }
+        if (deepest > 4.5) {
+            return &FrameLight;
+        }
+        if (deepest > 0) {
+            return &FrameDark;
+        }
+        return nullptr;
+    });
+    return a;
+}
+
+// Each band of rows is dragged to the right by its own amount, some hardly at all; the streak
+// left behind repeats the band's first pixels.
+std::vector<int> tearAmounts() {
+    Dice dice(110);
+    std::vector<int> amounts;
+    while (static_cast<int>(amounts.size()) < PictureSize) {
+        const int height = dice.between(3, 14);
+        const double roll = dice.unit();
+        const int amount = roll < 0.3 ? dice.between(0, 1) : dice.between(4, 20);
+        for (int i = 0; i < height && static_cast<int>(amounts.size()) < PictureSize; ++i) {
+            amounts.push_back(amount);
+        }
+    }
+    return amounts;
+}
+
+} // namespace
+
+IndexedPicture paintFinalOpponent() {
+    return sprayFinalOpponent().toIndexed({{0, 0, 0}, FrameDark, FrameLight});
+}
+
+IndexedPicture paintFinalOpponentBeaten() {
+    const IndexedPicture whole = paintFinalOpponent();
+    const std::vector<int> amounts = tearAmounts();
+    Airbrush torn;
+    for (int y = 0; y < PictureSize; ++y) {
+        const int shift = amounts[static_cast<std::size_t>(y)];
+        for (int x = 0; x < PictureSize; ++x) {
+            const Rgb source = whole.palette[whole.at(std::max(0, x - shift), y)];
+            Colour c = {double(source.r), double(source.g), double(source.b)};
+            // Moving bands also smear: each pixel keeps a trace of the ones it passed over.
+            if (shift > 1) {
+                for (int k = 1; k <= 3; ++k) {
+                    const Rgb behind = whole.palette[whole.at(std::max(0, x - shift - k), y)];
+                    c.r += 0.12 * (behind.r - c.r);
+                    c.g += 0.12 * (behind.g - c.g);
+                    c.b += 0.12 * (behind.b - c.b);
+                }
+            }
+            torn.set(x, y, c);
+        }
+    }
+    return torn.toIndexed({{0, 0, 0}, FrameDark, FrameLight});
+}
+
+} // namespace gachapoko::painter
