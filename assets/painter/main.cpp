@@ -63,8 +63,10 @@ bool writePngs(const std::string& dir, const std::vector<StoredPicture>& picture
                const Bytes& icon) {
     for (const auto& [id, bytes] : pictures) {
         const auto decoded = gachapoko::decodePictureBitmap(bytes);
-        if (!decoded.image || !decoded.image->save(QString::fromStdString(
-                                  dir + "/picture-" + std::to_string(id) + ".png"))) {
+        const std::string name = dir + "/picture-" + std::to_string(id);
+        // Each picture as it is, and twice as large for a closer look.
+        if (!decoded.image || !decoded.image->save(QString::fromStdString(name + ".png")) ||
+            !decoded.image->scaled(400, 400).save(QString::fromStdString(name + "-x2.png"))) {
             std::fprintf(stderr, "painter: cannot write the PNG of picture %d\n", id);
             return false;
         }

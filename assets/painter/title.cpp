@@ -1,27 +1,86 @@
-// Picture 101, the title: the game's name in soft glowing paint on black, with the group's
-// credit line along the bottom.
+// Picture 101, the title: the game's name ガチャポコ in soft, glowing hand-painted lettering on
+// black (ガ in deep blue, チャ in mustard yellow on a dark grey halo, ポコ in dark red), and
+// the group's credit line along the bottom.
+#include "lettering.h"
 #include "pictures.h"
-#include "raster.h"
+
+#include <algorithm>
 
 namespace gachapoko::painter {
 
+namespace {
+
+constexpr Colour DeepBlue = rgb(15, 15, 175);
+constexpr Colour Mustard = rgb(155, 155, 55);
+constexpr Colour HaloGrey = rgb(55, 55, 55);
+constexpr Colour DarkRed = rgb(155, 15, 15);
+
+// One block of lettering: a wide soft glow of its colour, then the paint itself with blurred
+// edges.
+void paintGlowingLetters(Layer& canvas, const Mask& letters, Colour colour) {
+    Mask glow = letters;
+    blur(glow, 6);
+    canvas.paint(glow, colour, 0.55f);
+    Mask paint = letters;
+    blur(paint, 1);
+    canvas.paint(paint, colour);
+    Mask core = letters;
+    core.scale(0.5f);
+    blur(core, 2);
+    canvas.glow(core, mix(colour, rgb(255, 255, 255), 0.15f), 0.35f);
+}
+
+// An irregular, soft-edged cloud around the letters, for the halo behind the yellow block:
+// the letters' paint spread wide, roughened by dabs.
+Mask halo(const Mask& letters, Random& random) {
+    Mask cloud = letters;
+    blur(cloud, 7);
+    cloud.scale(5);
+    for (int i = 0; i < 18; ++i) {
+        const Point centre{random.range(132, 188), random.range(12, 94)};
+        dab(cloud, centre, random.range(8, 16), 6, random.range(0.6f, 1.0f));
+    }
+    blur(cloud, 3);
+    return cloud;
+}
+
+} // namespace
+
 RgbPicture paintTitle() {
     Layer canvas(rgb(0, 0, 0));
-    Mask blue;
-    fillEllipse(blue, {52, 54}, 34, 38, 6);
-    canvas.paint(blue, rgb(15, 15, 175));
-    Mask halo;
-    fillEllipse(halo, {160, 52}, 38, 50, 10);
-    canvas.paint(halo, rgb(55, 55, 55));
-    Mask yellow;
-    fillEllipse(yellow, {160, 52}, 28, 40, 6);
-    canvas.paint(yellow, rgb(155, 155, 55));
-    Mask red;
-    fillEllipse(red, {98, 137}, 90, 33, 6);
-    canvas.paint(red, rgb(155, 15, 15));
-    Mask credit;
-    stroke(credit, {{40, 191}, {160, 191}}, 3);
-    canvas.paint(credit, rgb(230, 230, 230));
+    Random random(101);
+
+    Mask ga;
+    drawStrokes(ga, layOut(U"ガ"), flat({18, 16}, 66, 74), 0.15f, 2, &random);
+    paintGlowingLetters(canvas, ga, DeepBlue);
+
+    Mask cha;
+    drawStrokes(cha, layOut(U"チ"), flat({121, 10}, 50, 84), 0.15f, 2, &random);
+    drawStrokes(cha, layOut(U"ャ"), flat({169, 40}, 30, 60), 0.2f, 2, &random);
+    canvas.paint(halo(cha, random), HaloGrey);
+    paintGlowingLetters(canvas, cha, Mustard);
+
+    Mask poko;
+    drawStrokes(poko, layOut(U"ポ"), flat({8, 104}, 88, 64), 0.15f, 2, &random);
+    drawStrokes(poko, layOut(U"コ"), flat({104, 106}, 84, 62), 0.15f, 2, &random);
+    paintGlowingLetters(canvas, poko, DarkRed);
+
+    // The credit: small, widely spaced, white fading to light grey downwards.
+    const std::u32string_view credit = U"Q.R.Z.T. 1999";
+    constexpr float Spacing = 0.5f;
+    const float em = 10;
+    const float left = 100 - textWidth(credit, Spacing) * em / 2;
+    Mask letters;
+    drawStrokes(letters, layOut(credit, Spacing), flat({left, 187}, em, em), 0.13f, 1);
+    canvas.paint(letters, rgb(255, 255, 255));
+    Mask lower = letters;
+    for (int y = 0; y < PictureSize; ++y) {
+        const float fade = std::clamp((static_cast<float>(y) - 187) / 10, 0.0f, 1.0f);
+        for (int x = 0; x < PictureSize; ++x) {
+            lower.at(x, y) *= fade;
+        }
+    }
+    canvas.paint(lower, rgb(200, 200, 200));
     return canvas.toPicture();
 }
 

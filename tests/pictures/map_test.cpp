@@ -1,0 +1,189 @@
+// The map: each place lies under the site region the player clicks, the parts said to lie
+// outside do, no place reaches into another's region, and the ground between stays bare.
+#include "assets/picture_lookup.h"
+#include "stored_data.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace gachapoko::test {
+namespace {
+
+constexpr Colour Ground{223, 255, 191};
+
+struct Rect {
+    int left, top, right, bottom; // inclusive
+};
+
+// The site regions as the window lays them out, cut to the picture.
+constexpr std::array<Rect, 6> Regions = {{
+    {8, 8, 68, 43},      // forest
+    {110, 16, 198, 56},  // mountain
+    {63, 64, 120, 93},   // lake
+    {124, 99, 199, 148}, // town
+    {0, 88, 57, 151},    // houses
+    {0, 168, 195, 199},  // coast
+}};
+
+// The main colours of each place; a pixel within the tolerance clearly shows that place.
+struct Place {
+    const char* name;
+    std::vector<Colour> colours;
+    double least; // the smallest share of its region each main colour must hold
+};
+const std::array<Place, 6> Places = {{
+    {"forest", {{157, 255, 138}}, 0.3},
+    {"mountain", {{132, 212, 113}, {147, 219, 126}}, 0.3},
+    {"lake", {{149, 225, 188}}, 0.5},
+    {"town", {{235, 155, 115}, {124, 137, 217}}, 0.01}, // a slender tower, small windows
+    {"houses", {{198, 193, 151}}, 0.3},
+    {"coast", {{242, 215, 151}, {43, 152, 241}}, 0.2},
+}};
+
+bool shows(const Place& place, Colour c, int tolerance) {
+    for (const Colour main : place.colours) {
+        if (distance(c, main) <= tolerance) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class Map : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::optional<QImage> picture = loadPicture(102);
+        ASSERT_TRUE(picture.has_value());
+        m_map = *picture;
+    }
+
+    Colour at(int x, int y) const { return colourAt(m_map, x, y); }
+
+    // Share of the rectangle's pixels for which `test` holds.
+    template <typename Test>
+    double share(Rect r, Test test) const {
+        int hits = 0, all = 0;
+        for (int y = r.top; y <= r.bottom; ++y) {
+            for (int x = r.left; x <= r.right; ++x) {
+                hits += test(at(x, y)) ? 1 : 0;
+                ++all;
+            }
+        }
+        return static_cast<double>(hits) / all;
+    }
+
+    QImage m_map;
+};
+
+TEST_F(Map, GroundIsPaleYellowGreen) {
+    EXPECT_EQ(distance(at(85, 30), Ground), 0);
+    EXPECT_EQ(distance(at(100, 160), Ground), 0);
+}
+
+TEST_F(Map, MostOfEachRegionIsItsPlace) {
+    for (std::size_t site = 0; site < Regions.size(); ++site) {
+        SCOPED_TRACE(Places[site].name);
+        const double painted =
+            share(Regions[site], [](Colour c) { return distance(c, Ground) > 10; });
+        EXPECT_GE(painted, 0.6);
+    }
+}
+
+TEST_F(Map, EachRegionShowsItsPlacesMainColours) {
+    for (std::size_t site = 0; site < Regions.size(); ++site) {
+        const Place& place = Places[site];
+        for (const Colour main : place.colours) {
+            SCOPED_TRACE(std::string(place.name) + " " + std::to_string(main.r) + "," +
+                         std::to_string(main.g) + "," + std::to_string(main.b));
+            const double near =
+                share(Regions[site], [main](Colour c) { return distance(c, main) <= 24; });
+            EXPECT_GE(near, place.least);
+        }
+    }
+}
+
+TEST_F(Map, NoPlaceReachesIntoAnotherSitesRegion) {
+    for (std::size_t site = 0; site < Regions.size(); ++site) {
+        for (std::size_t other = 0; other < Places.size(); ++other) {
+            if (other == site) {
+                continue;
+            }
+            SCOPED_TRACE(std::string(Places[other].name) + " in the region of " +
+                         Places[site].name);
+            const Place& intruder = Places[other];
+            const Place& owner = Places[site];
+            // Colours that are clearly the other place's and not this one's.
+            const double foreign = share(Regions[site], [&](Colour c) {
+                return shows(intruder, c, 10) && !shows(owner, c, 30);
+            });
+            EXPECT_LE(foreign, 0.002);
+        }
+    }
+}
+
+// The town's windows all lie inside its region, three rows of three.
+TEST_F(Map, AllNineWindowsLieInsideTheTownRegion) {
+    const Colour blue{124, 137, 217};
+    const auto isWindow = [&](int x, int y) { return distance(at(x, y), blue) <= 24; };
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (isWindow(x, y)) {
+                const Rect& r = Regions[3];
+                (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom ? inside : outside)++;
+            }
+        }
+    }
+    EXPECT_GE(inside, 9 * 40);
+    EXPECT_EQ(outside, 0);
+    // Three rows and three columns of windows: scan the middle of each.
+    for (const int y : {105, 119, 133}) {
+        int runs = 0;
+        for (int x = 150; x < 200; ++x) {
+            runs += isWindow(x, y) && !isWindow(x - 1, y) ? 1 : 0;
+        }
+        EXPECT_EQ(runs, 3) << "row at y " << y;
+    }
+}
+
+struct Outside {
+    const char* what;
+    Rect area;
+    Colour colour;
+};
+
+TEST_F(Map, PartsOfPlacesOutsideTheirRegionsAreThere) {
+    const std::array<Outside, 6> parts = {{
+        {"mountain ridges' left tips", {99, 30, 109, 60}, {140, 215, 120}},
+        {"top of the building", {154, 86, 199, 98}, {212, 233, 191}},
+        {"top of the tower", {120, 76, 134, 98}, {235, 155, 115}},
+        {"left leg of the tower", {108, 115, 123, 146}, {235, 155, 115}},
+        {"right end of the right-hand house", {58, 118, 69, 150}, {198, 193, 151}},
+        {"sea past the coast region", {196, 188, 199, 199}, {43, 152, 241}},
+    }};
+    for (const Outside& part : parts) {
+        SCOPED_TRACE(part.what);
+        const Colour want = part.colour;
+        EXPECT_GT(share(part.area, [want](Colour c) { return distance(c, want) <= 24; }), 0.05);
+    }
+}
+
+TEST_F(Map, GroundBetweenThePlacesIsBare) {
+    const std::array<Rect, 6> gaps = {{
+        {74, 0, 94, 54},     // between the forest and the mountains
+        {0, 50, 55, 68},     // under the forest
+        {136, 66, 199, 78},  // between the mountains and the town
+        {72, 100, 104, 160}, // between the houses and the tower
+        {0, 154, 199, 162},  // above the sand
+        {0, 0, 199, 4},      // along the top edge
+    }};
+    for (const Rect& gap : gaps) {
+        SCOPED_TRACE(std::to_string(gap.left) + "," + std::to_string(gap.top));
+        EXPECT_EQ(share(gap, [](Colour c) { return distance(c, Ground) <= 2; }), 1.0);
+    }
+}
+
+} // namespace
+} // namespace gachapoko::test
