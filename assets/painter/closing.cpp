@@ -1,34 +1,146 @@
-// Picture 111, the closing picture: the group's name in green perspective lettering on black,
-// The End, and the two credit names on slanted panels.
+// Picture 111, the closing picture: on black, the group's name Q.R.Z.T. in green perspective
+// lettering growing to the right, The End in blurred grey under its first letters, and two
+// dark grey slanted panels with the credit names in red. Airbrushed, then reduced to a
+// palette of its own, mostly greys, every entry used.
+#include "lettering.h"
 #include "pictures.h"
 #include "quantise.h"
-#include "raster.h"
+
+#include <algorithm>
+#include <array>
 
 namespace gachapoko::painter {
+
+namespace {
+
+constexpr Colour GroupGreen = rgb(50, 146, 26);
+constexpr Colour GreenEdge = rgb(170, 222, 70);
+constexpr Colour EndGrey = rgb(150, 150, 150);
+constexpr Colour PanelGrey = rgb(62, 62, 62);
+constexpr Colour CreditRed = rgb(205, 28, 28);
+constexpr Colour CreditOutline = rgb(235, 225, 225);
+
+// Palette entries kept for the coloured lettering; the rest go to the greys.
+constexpr int ColourEntries = 64;
+
+// A faint airbrushed haze over the black, darkest at the corners.
+void paintHaze(Layer& canvas, Random& random) {
+    Mask haze;
+    for (int i = 0; i < 14; ++i) {
+        dab(haze, {random.range(20, 180), random.range(20, 180)}, random.range(20, 45), 30,
+            random.range(0.3f, 0.7f));
+    }
+    blur(haze, 8);
+    canvas.paint(haze, rgb(20, 20, 23), 1);
+}
+
+// The group's name seen from its right end: small at the top left, each letter taller and
+// wider than the one before, the baseline sinking so that the last full stop sits low at the
+// right edge while the first letters leave room for The End beneath them.
+Placement growingToTheRight(float width) {
+    const auto growth = [](float u) { return u * u * u; };
+    const auto top = [growth](float u) { return 16 - 11 * growth(u); };
+    const auto baseline = [growth](float u) { return 36 + 68 * growth(u); };
+    // Letters widen with their height (22 + 79 u^3): x runs along its integral.
+    const auto along = [](float u) { return 22 * u + 19.75f * u * u * u * u; };
+    const float stretch = 186 / along(1);
+    return [=](Point p) {
+        const float u = std::max(0.0f, p.x / width);
+        return Point{5 + stretch * along(u), top(u) + p.y * (baseline(u) - top(u))};
+    };
+}
+
+void paintGroupName(Layer& canvas) {
+    const std::u32string_view name = U"Q.R.Z.T.";
+    constexpr float Spacing = 0.1f;
+    const Placement place = growingToTheRight(textWidth(name, Spacing));
+    const auto strokes = layOut(name, Spacing);
+    Mask edge;
+    drawStrokes(edge, strokes, place, 0.24f, 1.5f);
+    Mask body;
+    drawStrokes(body, strokes, place, 0.15f, 1.2f);
+    Mask glow = edge;
+    blur(glow, 3);
+    canvas.paint(glow, GroupGreen, 0.35f);
+    canvas.paint(edge, GreenEdge);
+    canvas.paint(body, GroupGreen);
+}
+
+void paintTheEnd(Layer& canvas) {
+    const std::u32string_view words = U"The End";
+    constexpr float Spacing = 0.08f;
+    const float sx = 90 / textWidth(words, Spacing);
+    Mask letters;
+    drawStrokes(letters, layOut(words, Spacing), flat({7, 59}, sx, 24), 0.22f, 1.5f);
+    blur(letters, 2);
+    canvas.paint(letters, EndGrey);
+}
+
+// A slanted panel, airbrushed lighter along its upper part.
+void paintPanel(Layer& canvas, Point topLeft, Point topRight, Point bottomRight, Point bottomLeft,
+                Random& random) {
+    Mask panel;
+    fillPolygon(panel, {topLeft, topRight, bottomRight, bottomLeft});
+    blur(panel, 1);
+    canvas.paint(panel, PanelGrey);
+    Mask sheen;
+    const Point mid{(topLeft.x + topRight.x) / 2, (topLeft.y + topRight.y) / 2 + 6};
+    dab(sheen, mid, 50, 45, 0.5f);
+    for (int y = 0; y < PictureSize; ++y) {
+        for (int x = 0; x < PictureSize; ++x) {
+            panel.at(x, y) *= sheen.at(x, y) * random.range(0.9f, 1.0f);
+        }
+    }
+    canvas.paint(panel, rgb(96, 96, 96), 0.6f);
+}
+
+// One credit line written along its panel in perspective: red with a light outline.
+void paintCredit(Layer& canvas, std::u32string_view name, Point topLeft, Point topRight,
+                 Point bottomRight, Point bottomLeft) {
+    constexpr float Spacing = 0.1f;
+    const float margin = 0.25f;
+    const float width = textWidth(name, Spacing) + 2 * margin;
+    const Placement toPanel = perspective(width, 1.5f, topLeft, topRight, bottomRight, bottomLeft);
+    const Placement place = [toPanel, margin](Point p) {
+        return toPanel({p.x + margin, p.y + 0.25f});
+    };
+    const auto strokes = layOut(name, Spacing);
+    Mask outline;
+    drawStrokes(outline, strokes, place, 0.32f, 1.2f);
+    Mask letters;
+    drawStrokes(letters, strokes, place, 0.17f, 1.0f);
+    canvas.paint(outline, CreditOutline);
+    canvas.paint(letters, CreditRed);
+}
+
+struct Panel {
+    std::u32string_view name;
+    Point topLeft, topRight, bottomRight, bottomLeft;
+};
+
+// The first line large; the second starts large at the lower left and shrinks toward the
+// upper right.
+constexpr std::array<Panel, 2> Credits = {{
+    {U"K. Tanaka", {22, 113}, {193, 106}, {190, 138}, {25, 147}},
+    {U"M. Endo", {26, 157}, {192, 146}, {192, 164}, {28, 192}},
+}};
+
+} // namespace
 
 IndexedPicture paintClosing() {
     Layer canvas(rgb(0, 0, 0));
     Random random(111);
-    Mask panel;
-    fillPolygon(panel, {{20, 110}, {195, 104}, {195, 190}, {20, 196}});
-    blur(panel, 4);
-    canvas.paint(panel, rgb(70, 70, 70));
-    Mask name;
-    fillPolygon(name, {{10, 10}, {198, 60}, {198, 105}, {10, 30}});
-    canvas.paint(name, rgb(50, 146, 26));
-    Mask end;
-    fillPolygon(end, {{5, 56}, {98, 56}, {98, 85}, {5, 85}});
-    blur(end, 3);
-    canvas.paint(end, rgb(150, 150, 150));
-    // A faint airbrush grain so the shading has enough tones to fill the palette.
-    for (int y = 0; y < PictureSize; ++y) {
-        for (int x = 0; x < PictureSize; ++x) {
-            Colour& c = canvas.at(x, y);
-            const float grain = random.range(0, 6);
-            c = {c.r + grain, c.g + grain, c.b + grain};
-        }
+    paintHaze(canvas, random);
+    paintGroupName(canvas);
+    paintTheEnd(canvas);
+    for (const Panel& p : Credits) {
+        paintPanel(canvas, p.topLeft, p.topRight, p.bottomRight, p.bottomLeft, random);
     }
-    return quantise(canvas.toPicture(), 48);
+    blur(canvas, 1);
+    for (const Panel& p : Credits) {
+        paintCredit(canvas, p.name, p.topLeft, p.topRight, p.bottomRight, p.bottomLeft);
+    }
+    return quantise(canvas.toPicture(), ColourEntries);
 }
 
 } // namespace gachapoko::painter

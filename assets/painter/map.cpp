@@ -7,6 +7,7 @@
 #include "raster.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace gachapoko::painter {
@@ -87,7 +88,21 @@ void paintMountains(Layer& canvas) {
             brush.push_back({path[i], r.radius * std::min(1.0f, 0.45f + 2 * t)});
         }
         stroke(ridge, std::span<const BrushPoint>(brush), 1.5f);
-        daub(canvas, ridge, r.colour, 0.8f);
+        daub(canvas, ridge, r.colour, 0.75f);
+        // Bristle marks along the stroke, as a loaded brush leaves them.
+        Mask bristles;
+        for (const float offset : {-0.55f, -0.1f, 0.4f}) {
+            std::vector<Point> streak;
+            for (std::size_t i = 1; i < brush.size(); ++i) {
+                const Point a = brush[i - 1].at, b = brush[i].at;
+                const float dx = b.x - a.x, dy = b.y - a.y;
+                const float length = std::sqrt(dx * dx + dy * dy);
+                const float reach = offset * brush[i].radius;
+                streak.push_back({b.x - dy / length * reach, b.y + dx / length * reach});
+            }
+            stroke(bristles, std::span<const Point>(streak).subspan(3), 0.6f, 1.2f);
+        }
+        daub(canvas, bristles, mix(r.colour, rgb(80, 170, 80), 0.5f), 0.3f);
     }
 }
 

@@ -30,14 +30,17 @@ void paintGlowingLetters(Layer& canvas, const Mask& letters, Colour colour) {
     canvas.glow(core, mix(colour, rgb(255, 255, 255), 0.15f), 0.35f);
 }
 
-// An irregular cloud of soft dabs inside the box, for the halo behind the yellow letters.
-Mask halo(Random& random) {
-    Mask cloud;
-    for (int i = 0; i < 34; ++i) {
-        const Point centre{random.range(130, 190), random.range(12, 96)};
-        dab(cloud, centre, random.range(12, 20), 6, random.range(0.75f, 1.0f));
+// An irregular, soft-edged cloud around the letters, for the halo behind the yellow block:
+// the letters' paint spread wide, roughened by dabs.
+Mask halo(const Mask& letters, Random& random) {
+    Mask cloud = letters;
+    blur(cloud, 7);
+    cloud.scale(5);
+    for (int i = 0; i < 18; ++i) {
+        const Point centre{random.range(132, 188), random.range(12, 94)};
+        dab(cloud, centre, random.range(8, 16), 6, random.range(0.6f, 1.0f));
     }
-    blur(cloud, 4);
+    blur(cloud, 3);
     return cloud;
 }
 
@@ -51,10 +54,10 @@ RgbPicture paintTitle() {
     drawStrokes(ga, layOut(U"ガ"), flat({18, 16}, 66, 74), 0.15f, 2, &random);
     paintGlowingLetters(canvas, ga, DeepBlue);
 
-    canvas.paint(halo(random), HaloGrey);
     Mask cha;
     drawStrokes(cha, layOut(U"チ"), flat({121, 10}, 50, 84), 0.15f, 2, &random);
     drawStrokes(cha, layOut(U"ャ"), flat({169, 40}, 30, 60), 0.2f, 2, &random);
+    canvas.paint(halo(cha, random), HaloGrey);
     paintGlowingLetters(canvas, cha, Mustard);
 
     Mask poko;

@@ -46,6 +46,23 @@ TEST(FinalOpponent, UsesEveryEntryOfItsOwnPalette) {
     EXPECT_NE(face.colorTable(), loadFace(103).colorTable());
 }
 
+// Most of the final opponent's palette is greys, for the black and grey mask.
+int greyEntries(const QImage& face) {
+    int greys = 0;
+    for (const QRgb c : face.colorTable()) {
+        greys +=
+            std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)}) < 16
+                ? 1
+                : 0;
+    }
+    return greys;
+}
+
+TEST(FinalOpponent, PaletteIsMostlyGreys) {
+    EXPECT_GT(greyEntries(loadFace(109)), 128);
+    EXPECT_GT(greyEntries(loadFace(110)), 128);
+}
+
 TEST(FinalOpponent, HasABlackFieldInsideAFrameOfTwoGreys) {
     const QImage face = loadFace(109);
     int dark = 0;

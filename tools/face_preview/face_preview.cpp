@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <utility>
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
         {107, paintSecondSon},     {108, paintGoddess},
         {109, paintFinalOpponent}, {110, paintFinalOpponentBeaten}};
     const int only = argc > 2 ? std::atoi(argv[2]) : 0;
+    // All eight side by side at their real size, as a contact sheet.
+    QImage sheet(PictureSize * 4, PictureSize * 2, QImage::Format_RGB32);
+    int slot = 0;
     for (const auto& [id, paint] : faces) {
         if (only != 0 && id != only) {
             continue;
@@ -34,9 +38,19 @@ int main(int argc, char** argv) {
             }
         }
         image.save(QStringLiteral("%1/%2.png").arg(folder).arg(id));
+        for (int y = 0; y < PictureSize; ++y) {
+            for (int x = 0; x < PictureSize; ++x) {
+                sheet.setPixel(slot % 4 * PictureSize + x, slot / 4 * PictureSize + y,
+                               image.pixel(x, y));
+            }
+        }
+        ++slot;
         image.scaled(PictureSize * 3, PictureSize * 3)
             .save(QStringLiteral("%1/%2-x3.png").arg(folder).arg(id));
         std::printf("%d: %zu colours\n", id, used.size());
+    }
+    if (only == 0) {
+        sheet.save(QStringLiteral("%1/sheet.png").arg(folder));
     }
     return 0;
 }

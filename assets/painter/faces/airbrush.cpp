@@ -134,8 +134,9 @@ IndexedPicture Airbrush::toIndexed(std::initializer_list<Colour> exact) const {
         }
     }
 
-    // Median cut over the other colours: always split the box with the widest spread until
-    // there is one box per remaining entry.
+    // Median cut over the other colours: always split the box whose spread weighs most, counting
+    // how many pixels it holds, until there is one box per remaining entry. Weighing by pixels
+    // gives the large grey areas finer steps than the few bright ones.
     std::vector<Box> boxes(1);
     for (const auto& [key, count] : counts) {
         if (entryOf.count(key) == 0) {
@@ -148,14 +149,19 @@ IndexedPicture Airbrush::toIndexed(std::initializer_list<Colour> exact) const {
     }
     while (boxes.size() < wanted) {
         std::size_t pick = 0;
-        int widest = -1;
+        double heaviest = -1;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             if (boxes[i].colours.size() < 2) {
                 continue;
             }
-            const int spread = boxes[i].range(boxes[i].widestAxis());
-            if (spread > widest) {
-                widest = spread;
+            long pixels = 0;
+            for (const auto& entry : boxes[i].colours) {
+                pixels += entry.second;
+            }
+            const double weight =
+                boxes[i].range(boxes[i].widestAxis()) * static_cast<double>(pixels);
+            if (weight > heaviest) {
+                heaviest = weight;
                 pick = i;
             }
         }

@@ -44,8 +44,12 @@ IndexedPicture paintDwarf() {
 
     // Leaves scattered over the bright green ground, each with its vein.
     Dice dice(104);
-    for (int i = 0; i < 26; ++i) {
-        const double cx = dice.between(0.0, 200.0), cy = dice.between(0.0, 200.0);
+    // Leaves hidden behind the head would be wasted; they go round it, two rings deep.
+    for (int i = 0; i < 28; ++i) {
+        const double around = i * 6.2831853 / 14 + dice.between(-0.15, 0.15);
+        const double reach = (i % 2 == 0 ? 1.05 : 1.35) + dice.between(-0.08, 0.08);
+        const double cx = 100 + std::cos(around) * 68 * reach;
+        const double cy = 106 + std::sin(around) * 90 * reach;
         const double length = dice.between(24.0, 40.0), angle = dice.between(0.0, 3.14159);
         d.shape(Mask::polygon(leaf(cx, cy, length, length * 0.45, angle)), leafGreen);
         const double dx = std::cos(angle) * length * 0.4, dy = std::sin(angle) * length * 0.4;

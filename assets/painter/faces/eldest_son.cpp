@@ -140,7 +140,7 @@ IndexedPicture drawEldestSon(const BrotherColours& c) {
 
     // A flat closed mouth drooping at both ends.
     d.line(tilted(smooth({{100, 166}, {106, 162}, {124, 161}, {142, 163}, {148, 168}}, false)), 2);
-    d.shade(tiltedShape(ellipsePath(124, 172, 14, 3)), c.skin);
+    d.fill(tiltedShape(ellipsePath(124, 171, 13, 2.5)), shared(223, 127, 127)); // the lower lip
 
     return d.picture();
 }

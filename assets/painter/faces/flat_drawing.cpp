@@ -142,6 +142,18 @@ Mask Mask::stroke(const Path& line, double width) {
     return m;
 }
 
+Mask Mask::shifted(int dx, int dy) const {
+    Mask m;
+    for (int y = 0; y < PictureSize; ++y) {
+        for (int x = 0; x < PictureSize; ++x) {
+            if (has(x, y)) {
+                m.set(x + dx, y + dy);
+            }
+        }
+    }
+    return m;
+}
+
 Mask Mask::operator|(const Mask& other) const {
     Mask m;
     for (std::size_t i = 0; i < m_bits.size(); ++i) {

@@ -44,6 +44,9 @@ public:
         return m;
     }
 
+    // The same pixels moved by (dx, dy); what leaves the picture is lost.
+    Mask shifted(int dx, int dy) const;
+
     Mask operator|(const Mask& other) const;
     Mask operator&(const Mask& other) const;
     Mask operator-(const Mask& other) const;

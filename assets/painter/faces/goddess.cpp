@@ -72,8 +72,10 @@ IndexedPicture paintGoddess() {
     // Locks falling in front of the shoulders and along the cheeks.
     const Path lockLeft = {{60, 60},  {48, 100}, {46, 140}, {36, 180},
                            {52, 196}, {58, 170}, {62, 132}, {60, 100}};
-    d.shape(Mask::polygon(smooth(lockLeft, true)), hair);
-    d.shape(Mask::polygon(smooth(mirrored(lockLeft, 100), true)), hair);
+    const Mask locks = Mask::polygon(smooth(lockLeft, true)) |
+                       Mask::polygon(smooth(mirrored(lockLeft, 100), true));
+    d.shape(locks, hair);
+    d.shade(locks - locks.shifted(-4, 0), hair);
 
     // The crown of the head with a pointed fringe.
     Path crown = {{30, 70},  {34, 38},  {56, 16},  {100, 6},
@@ -85,7 +87,7 @@ IndexedPicture paintGoddess() {
     }
     const Mask crownArea = Mask::polygon(crown);
     d.shape(crownArea, hair);
-    d.shade(crownArea & Mask::rect(0, 52, 199, 80), hair);
+    d.shade(crownArea - crownArea.shifted(-3, -7), hair);
     d.fill(Mask::polygon(smooth({{52, 30}, {76, 16}, {108, 12}, {82, 20}, {60, 34}}, true)),
            hairLight);
     d.fill(Mask::polygon(smooth({{132, 20}, {150, 30}, {158, 44}, {146, 34}}, true)), hairLight);

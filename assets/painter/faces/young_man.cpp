@@ -62,7 +62,8 @@ IndexedPicture paintYoungMan() {
                            {54, 74}, {62, 54}, {72, 70}, {80, 52}, {92, 72}, {100, 54}};
     const Mask hairArea = Mask::polygon(symmetric(hairHalf, 100));
     d.shape(hairArea, hair);
-    d.shade(hairArea & Mask::rect(0, 46, 199, 90), hair);
+    // Shadow along the lower and right edges of every lock, the light being above left.
+    d.shade(hairArea - hairArea.shifted(-3, -7), hair);
     d.fill(Mask::polygon({{56, 20}, {90, 10}, {120, 14}, {92, 16}}), shared(223, 127, 127));
     for (const double x : {50.0, 74.0, 100.0, 126.0, 150.0}) {
         d.line(curve({x, 30}, {x + 2, 40}, {x + (x < 100 ? -4 : 4), 50}), 1);
