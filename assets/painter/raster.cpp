@@ -118,6 +118,12 @@ void Mask::scale(float factor) {
     }
 }
 
+void Mask::clipTo(const Mask& other) {
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        m_values[i] *= other.m_values[i];
+    }
+}
+
 Layer::Layer(Colour ground, int width, int height)
     : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), ground) {
 }
