@@ -69,7 +69,7 @@ void paintGroupName(Layer& canvas) {
 void paintTheEnd(Layer& canvas) {
     const std::u32string_view words = U"The End";
     constexpr float Spacing = 0.08f;
-    const float sx = 90 / textWidth(words, Spacing);
+    const float sx = 86 / textWidth(words, Spacing);
     Mask letters;
     drawStrokes(letters, layOut(words, Spacing), flat({7, 59}, sx, 24), 0.22f, 1.5f);
     blur(letters, 2);

@@ -39,6 +39,36 @@ void daub(Layer& canvas, Mask mask, Colour colour, float opacity) {
     canvas.paint(mask, colour, opacity);
 }
 
+// A shape filled the way a child paints it: a wash of the colour, then streaks of brush
+// strokes across it (horizontal, or vertical when `upright`) that stay inside the shape.
+void paintedFill(Layer& canvas, std::span<const Point> outline, Colour colour, float opacity,
+                 Random& random, bool upright = false) {
+    Mask shape;
+    fillPolygon(shape, outline);
+    daub(canvas, shape, colour, opacity);
+    float left = outline[0].x, right = left, top = outline[0].y, bottom = top;
+    for (const Point p : outline) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    Mask streaks;
+    const float from = upright ? left : top, to = upright ? right : bottom;
+    for (float a = from + 1.5f; a < to; a += 3) {
+        const float start = (upright ? top : left) + random.range(-2, 4);
+        const float end = (upright ? bottom : right) - random.range(-2, 4);
+        const float wobble = random.range(-0.6f, 0.6f);
+        if (upright) {
+            stroke(streaks, {{a, start}, {a + wobble, end}}, 1.0f, 1.2f, random.range(0.3f, 1));
+        } else {
+            stroke(streaks, {{start, a}, {end, a + wobble}}, 1.0f, 1.2f, random.range(0.3f, 1));
+        }
+    }
+    streaks.clipTo(shape);
+    daub(canvas, streaks, mix(colour, rgb(90, 90, 70), 0.18f), 0.35f);
+}
+
 // A bushy conifer: three zigzag tiers of crown over a short trunk, centred on x.
 void paintConifer(Layer& canvas, float x, Random& random) {
     Mask trunk;
@@ -107,7 +137,7 @@ void paintMountains(Layer& canvas) {
 }
 
 // A wide kidney-shaped pond with a darker rim on its left side.
-void paintLake(Layer& canvas) {
+void paintLake(Layer& canvas, Random& random) {
     std::vector<Point> outline;
     for (const auto& piece : {bezier({64, 70}, {72, 59}, {86, 64}, {93, 66}),
                               bezier({93, 66}, {101, 62}, {121, 61}, {120, 76}),
@@ -115,9 +145,7 @@ void paintLake(Layer& canvas) {
                               bezier({84, 91}, {70, 93}, {58, 84}, {64, 70})}) {
         outline.insert(outline.end(), piece.begin(), piece.end());
     }
-    Mask pond;
-    fillPolygon(pond, std::span<const Point>(outline));
-    daub(canvas, pond, Pond, 0.9f);
+    paintedFill(canvas, outline, Pond, 0.85f, random);
     Mask rim;
     const auto left = bezier({70, 63}, {60, 68}, {58, 82}, {70, 90}, 16);
     stroke(rim, std::span<const Point>(left), 2.0f, 1.5f);
@@ -125,23 +153,21 @@ void paintLake(Layer& canvas) {
 }
 
 void paintHouse(Layer& canvas, float left, float right, float roofTop, float eaves, float bottom,
-                Colour wall, Colour roof) {
+                Colour wall, Colour roof, Random& random) {
     const float overhang = 2.5f;
-    Mask walls;
-    fillPolygon(walls, {{left, eaves}, {right, eaves}, {right, bottom}, {left, bottom}});
-    daub(canvas, walls, wall, 0.9f);
-    Mask roofMask;
-    fillPolygon(roofMask, {{left - overhang, eaves + 1},
-                           {(left + right) / 2, roofTop},
-                           {right + overhang, eaves + 1}});
-    daub(canvas, roofMask, roof, 0.85f);
+    const std::vector<Point> walls = {
+        {left, eaves}, {right, eaves}, {right, bottom}, {left, bottom}};
+    paintedFill(canvas, walls, wall, 0.85f, random, true);
+    const std::vector<Point> gable = {
+        {left - overhang, eaves + 1}, {(left + right) / 2, roofTop}, {right + overhang, eaves + 1}};
+    paintedFill(canvas, gable, roof, 0.85f, random);
 }
 
 // Two small houses in front, a third paler one behind them cut by the left edge.
-void paintHouses(Layer& canvas) {
-    paintHouse(canvas, -12, 24, 76, 93, 118, RearHouse, mix(RearHouse, RoofBrown, 0.4f));
-    paintHouse(canvas, 5, 30, 96, 112, 150, HouseBrown, RoofBrown);
-    paintHouse(canvas, 36, 66, 100, 116, 151, HouseBrown, RoofBrown);
+void paintHouses(Layer& canvas, Random& random) {
+    paintHouse(canvas, -12, 24, 76, 93, 118, RearHouse, mix(RearHouse, RoofBrown, 0.4f), random);
+    paintHouse(canvas, 5, 30, 96, 112, 150, HouseBrown, RoofBrown, random);
+    paintHouse(canvas, 36, 66, 100, 116, 151, HouseBrown, RoofBrown, random);
     Mask doors;
     fillPolygon(doors, {{13, 134}, {20, 134}, {20, 150}, {13, 150}});
     fillPolygon(doors, {{44, 136}, {51, 136}, {51, 151}, {44, 151}});
@@ -150,7 +176,7 @@ void paintHouses(Layer& canvas) {
 
 // A slender lattice tower with lights at its top and its middle platform, and right of it a
 // many-storeyed building with three rows of three windows, cut by the right edge.
-void paintTown(Layer& canvas) {
+void paintTown(Layer& canvas, Random& random) {
     Mask legs;
     const auto leftLeg = bezier({125.5f, 79}, {124, 104}, {120, 128}, {110, 145}, 20);
     const auto rightLeg = bezier({128.5f, 79}, {131, 104}, {136, 128}, {143, 145}, 20);
@@ -184,9 +210,8 @@ void paintTown(Layer& canvas) {
     }
     daub(canvas, lights, LightYellow, 0.95f);
 
-    Mask building;
-    fillPolygon(building, {{151, 84}, {200, 84}, {200, 146}, {151, 146}});
-    daub(canvas, building, BuildingGrey, 0.95f);
+    const std::vector<Point> building = {{151, 84}, {200, 84}, {200, 146}, {151, 146}};
+    paintedFill(canvas, building, BuildingGrey, 0.95f, random, true);
     Mask shade;
     stroke(shade, {{152.5f, 86}, {152.5f, 144.5f}}, 1.8f, 1.5f);
     stroke(shade, {{152, 85.5f}, {199, 85.5f}}, 1.8f, 1.5f);
@@ -207,14 +232,12 @@ void paintTown(Layer& canvas) {
 
 // A sand band along the whole bottom, and under it the sea in wavy strokes with light streaks.
 void paintCoast(Layer& canvas, Random& random) {
-    Mask sand;
     std::vector<Point> shore = {{0, 200}, {0, 166}};
     for (float x = 0; x <= 200; x += 10) {
         shore.push_back({x, 165.5f + random.range(-0.5f, 1.0f)});
     }
     shore.push_back({200, 200});
-    fillPolygon(sand, std::span<const Point>(shore));
-    daub(canvas, sand, Sand, 0.9f);
+    paintedFill(canvas, shore, Sand, 0.9f, random);
     Mask sea;
     std::vector<Point> waterline = {{0, 200}};
     for (float x = 0; x <= 200; x += 8) {
@@ -248,9 +271,9 @@ RgbPicture paintMap() {
     Random random(102);
     paintForest(canvas, random);
     paintMountains(canvas);
-    paintLake(canvas);
-    paintHouses(canvas);
-    paintTown(canvas);
+    paintLake(canvas, random);
+    paintHouses(canvas, random);
+    paintTown(canvas, random);
     paintCoast(canvas, random);
     return canvas.toPicture();
 }

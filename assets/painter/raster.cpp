@@ -118,15 +118,9 @@ void Mask::scale(float factor) {
     }
 }
 
-void Mask::subtract(const Mask& other) {
+void Mask::clipTo(const Mask& other) {
     for (std::size_t i = 0; i < m_values.size(); ++i) {
-        m_values[i] *= 1 - other.m_values[i];
-    }
-}
-
-void Mask::combineMax(const Mask& other) {
-    for (std::size_t i = 0; i < m_values.size(); ++i) {
-        m_values[i] = std::max(m_values[i], other.m_values[i]);
+        m_values[i] *= other.m_values[i];
     }
 }
 

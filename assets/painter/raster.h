@@ -44,9 +44,8 @@ public:
     // Keeps the larger of the two coverages, so a stroke never builds up where it crosses itself.
     void raise(int x, int y, float value);
     void scale(float factor);
-    // Mask = this * (1 - other): paint scraped off where the other lies.
-    void subtract(const Mask& other);
-    void combineMax(const Mask& other);
+    // Keeps paint only where the other mask has some: this * other.
+    void clipTo(const Mask& other);
 
 private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * m_width + x); }

@@ -21,15 +21,10 @@ TEST(Painter, PaintsTheBytesTheProgramCarries) {
     EXPECT_EQ(painter::paintStoredIcon(), storedIcon());
 }
 
-TEST(Painter, CheckPassesTheStoredPictures) {
-    const auto problems =
-        painter::checkStoredPictures(painter::paintAllPictures(), painter::paintStoredIcon());
-    EXPECT_TRUE(problems.empty()) << problems.front();
-}
-
 TEST(Painter, CheckCatchesWrongHeadersPalettesAndSizes) {
     const std::vector<StoredPicture> good = painter::paintAllPictures();
     const Bytes icon = painter::paintStoredIcon();
+    ASSERT_TRUE(painter::checkStoredPictures(good, icon).empty());
     struct Fault {
         const char* name;
         std::size_t picture;
