@@ -17,7 +17,7 @@ namespace gachapoko {
 
 class PictureArea;
 
-class FrmMain : public QWidget, private View {
+class FrmMain : public QWidget, public View {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 201;
@@ -42,17 +42,18 @@ public:
     QLabel* lblMs(CaptionLine line) const;
     const QTimer& timer() const { return m_timer; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
+    // The View: what the game's handlers may change, each taking effect at once.
     void SetPicture(PictureId id) override;
     void SetCaption(CaptionLine line, std::u16string_view text) override;
     void SetSiteEnabled(SiteIndex site, bool enabled) override;
     void SetNextVisible(bool visible) override;
     void SetTimerInterval(std::int32_t milliseconds) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
     void createControls();
     void routeEvents();
 

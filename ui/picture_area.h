@@ -56,8 +56,9 @@ private:
     void sitePress(SiteRegion* site, QMouseEvent* event);
     void siteRelease(SiteRegion* site, QMouseEvent* event);
     void siteMove(SiteRegion* site, QMouseEvent* event);
-    // Qt follows the second press of its own double click with an extra double-click event for
-    // the same press; only a double-click event whose button is up is a press of its own.
+    // Qt turns the second press of its own double click into a double-click event; some Qt
+    // versions send that as well as the press. A double-click event is a press of its own only
+    // while its button is up, so one press is never counted twice.
     bool isExtraDoubleClickEvent(const QMouseEvent* event) const;
     ClickPairing::Press pressOf(const QMouseEvent* event) const;
     void raise(const ClickPairing::Raised& raised);

@@ -49,6 +49,7 @@ std::string XServer::start() {
     m_pid = pid;
 
     std::string number;
+    bool closed = false;
     pollfd readable{pipeFds[0], POLLIN, 0};
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(StartTimeoutMs);
@@ -65,6 +66,7 @@ std::string XServer::start() {
         char buffer[16];
         const ssize_t got = read(pipeFds[0], buffer, sizeof buffer);
         if (got <= 0) {
+            closed = true;
             break;
         }
         number.append(buffer, static_cast<std::size_t>(got));
@@ -77,13 +79,18 @@ std::string XServer::start() {
         number.pop_back();
     }
     if (number.empty()) {
+        if (!closed) {
+            kill(m_pid, SIGTERM);
+        }
+        // Xvfb closes the descriptor without a number only when it ends.
         int status = 0;
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid && WIFEXITED(status) &&
-            WEXITSTATUS(status) == 127) {
-            m_pid = -1;
+        waitpid(m_pid, &status, 0);
+        m_pid = -1;
+        if (WIFEXITED(status) && WEXITSTATUS(status) == 127) {
             return "Xvfb is not installed";
         }
-        return "Xvfb did not report a display within 10 seconds";
+        return closed ? "Xvfb ended without opening a display"
+                      : "Xvfb did not report a display within 10 seconds";
     }
     m_display = ":" + number;
 
