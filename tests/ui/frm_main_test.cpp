@@ -256,6 +256,8 @@ TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnThePicture) {
     }
     EXPECT_EQ(QApplication::focusWidget(), frm.picMain());
     EXPECT_EQ(frm.size(), QSize(201, 273));
+    // The picture area's right border and the picture's last column lie outside the window.
+    EXPECT_EQ(frm.picMain()->visibleRegion().boundingRect(), QRect(0, 0, 201, 204));
 
     const QRect screen = frm.screen()->availableGeometry();
     const QPoint offCentre = frm.geometry().center() - screen.center();
