@@ -1,0 +1,12 @@
+// The program is its one window: create it, load the game, show it and run until it is closed.
+#include "ui/frm_main.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    gachapoko::FrmMain frmMain;
+    frmMain.start();
+    // Closing the window ends the loop at once, in any scene; nothing is kept.
+    return QApplication::exec();
+}

@@ -1,0 +1,317 @@
+// A whole game played with real mouse input through the X server: welcome, map, the goddess's
+// hint, a burst of 2000 mixed presses, a refused site, a lost and a won bout, the other
+// opponents, the goddess revealed, the final opponent lost to and beaten, and the closing screen.
+// Each scene is checked on the widgets and on a screenshot, which is kept as a PNG.
+#include "assets/picture_lookup.h"
+#include "e2e_environment.h"
+#include "logic/site_table.h"
+#include "ui/frm_main.h"
+#include "ui/picture_area.h"
+#include "x_input.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+namespace gachapoko {
+namespace {
+
+using test::XInput;
+
+QString text(std::u16string_view view) {
+    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QString presses(int count) {
+    return text(PressesLiteral) + QString::number(count);
+}
+
+// Points inside each site, in picture pixels, and a point on the bare map.
+constexpr std::array<QPoint, SiteCount> InSite = {
+    {{30, 20}, {150, 35}, {90, 78}, {160, 120}, {25, 120}, {100, 185}}};
+constexpr QPoint BareMap{100, 160};
+
+struct Scene {
+    const char* name;
+    PictureId picture;
+    std::array<QString, 3> lines;
+    bool nextVisible;
+};
+
+class PlayThrough : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!test::xUnavailableReason().empty()) {
+            GTEST_SKIP() << "No X server for the end-to-end tests: " << test::xUnavailableReason();
+        }
+        m_input = std::make_unique<XInput>(test::xDisplay());
+        if (!m_input->error().empty()) {
+            GTEST_SKIP() << "No input injection: " << m_input->error();
+        }
+        QDir().mkpath(QStringLiteral("screenshots"));
+        m_frm = std::make_unique<FrmMain>();
+        m_frm->start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frm.get()));
+        QTest::qWait(200);
+    }
+
+    QPoint onPicture(QPoint picturePixel) const {
+        return m_frm->picMain()->mapToGlobal(
+            picturePixel + QPoint(PictureArea::BorderWidth, PictureArea::BorderWidth));
+    }
+
+    void clickAt(QPoint global, int button = XInput::Left) {
+        m_input->click(global.x(), global.y(), button);
+    }
+
+    void clickNext() {
+        ASSERT_TRUE(m_frm->cmdNext()->isVisible());
+        clickAt(m_frm->cmdNext()->mapToGlobal(m_frm->cmdNext()->rect().center()));
+    }
+
+    void clickSite(SiteIndex site) { clickAt(onPicture(InSite[static_cast<std::size_t>(site)])); }
+
+    void hover(QPoint picturePixel) {
+        const QPoint at = onPicture(picturePixel);
+        m_input->moveTo(at.x(), at.y());
+        m_input->sync();
+    }
+
+    std::array<QString, 3> lines() const {
+        return {m_frm->lblMs(0)->text(), m_frm->lblMs(1)->text(), m_frm->lblMs(2)->text()};
+    }
+
+    bool waitForLines(const std::array<QString, 3>& expected, int timeoutMs = 5000) {
+        return QTest::qWaitFor([&] { return lines() == expected; }, timeoutMs);
+    }
+
+    // Waits for the scene's captions, then checks the button, the picture and the screen.
+    void expectScene(const Scene& scene) {
+        SCOPED_TRACE(scene.name);
+        ASSERT_TRUE(waitForLines(scene.lines))
+            << "captions: " << lines()[0].toStdString() << " / " << lines()[1].toStdString()
+            << " / " << lines()[2].toStdString();
+        EXPECT_EQ(m_frm->cmdNext()->isVisible(), scene.nextVisible);
+        const std::optional<QImage> picture = loadPicture(scene.picture);
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_EQ(m_frm->picMain()->picture(), *picture);
+        QTest::qWait(100);
+        expectOnScreen(scene, *picture);
+    }
+
+    // The screen shows the picture unscaled inside the border (its last column cut off) and,
+    // when shown, the button's strip; the grab is kept for a person to look at.
+    void expectOnScreen(const Scene& scene, const QImage& picture) {
+        const QImage shot = m_frm->screen()
+                                ->grabWindow(m_frm->winId())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shot.size(), QSize(FrmMain::ClientWidth, FrmMain::ClientHeight));
+        shot.save(QStringLiteral("screenshots/%1-%2.png")
+                      .arg(++m_shots, 2, 10, QLatin1Char('0'))
+                      .arg(QLatin1String(scene.name)));
+        const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
+        int wrong = 0;
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 199; ++x) {
+                if (shot.pixel(x + 2, y + 2) != expected.pixel(x, y)) {
+                    ++wrong;
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "pixels of the picture not on the screen as painted";
+    }
+
+    // Presses the picture `count` times from a second thread while the game's event loop runs,
+    // in runs of one to three of the same button, alternating left and right, about two presses
+    // per millisecond. Gives the presses per second achieved.
+    double burst(int count) {
+        const QPoint at = onPicture(BareMap);
+        std::atomic<bool> done = false;
+        double seconds = 0;
+        std::thread presser([&] {
+            XInput input(test::xDisplay());
+            input.moveTo(at.x(), at.y());
+            input.sync();
+            const auto start = std::chrono::steady_clock::now();
+            int button = XInput::Left;
+            int runLeft = 1;
+            for (int i = 0; i < count; ++i) {
+                input.press(button);
+                input.release(button);
+                if (--runLeft == 0) {
+                    button = button == XInput::Left ? XInput::Right : XInput::Left;
+                    runLeft = i % 3 + 1;
+                }
+                if (i % 2 == 1) {
+                    input.flush();
+                    std::this_thread::sleep_until(start + std::chrono::microseconds(500 * i));
+                }
+            }
+            input.sync();
+            seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            done = true;
+        });
+        const bool finished = QTest::qWaitFor([&] { return done.load(); }, 30000);
+        presser.join();
+        EXPECT_TRUE(finished);
+        return seconds > 0 ? count / seconds : 0;
+    }
+
+    // Starts a bout with "Next", presses `count` times, and waits for the verdict. Checks that
+    // every press was counted before the bell and that the bout lasted ten seconds.
+    void playBout(int count, bool fast) {
+        const std::array<QString, 3> before = lines();
+        QElapsedTimer bout;
+        bout.start();
+        clickNext();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !m_frm->cmdNext()->isVisible(); }, 5000));
+        ASSERT_TRUE(m_frm->timer().isActive());
+        if (m_frm->gameState().Scene != SceneCode::FinalOpponent) {
+            ASSERT_TRUE(waitForLines({QString(), text(BoutInstruction), QString()}));
+        } else {
+            EXPECT_EQ(lines(), before); // the final opponent's lines stay up during his bouts
+        }
+        if (fast) {
+            const double rate = burst(count);
+            std::printf("burst: %d presses at %.0f presses per second\n", count, rate);
+            EXPECT_GE(rate, 1000.0);
+        } else {
+            for (int i = 0; i < count; ++i) {
+                clickAt(onPicture(BareMap), i % 2 == 0 ? XInput::Left : XInput::Right);
+            }
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return m_frm->gameState().Presses == count; }, 5000))
+            << "counted " << m_frm->gameState().Presses << " of " << count;
+        EXPECT_TRUE(m_frm->timer().isActive()) << "the bout ended before the presses were in";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_frm->cmdNext()->isVisible(); }, 15000));
+        const qint64 elapsed = bout.elapsed();
+        std::printf("bout: %lld ms\n", static_cast<long long>(elapsed));
+        EXPECT_GE(elapsed, 9995);
+        EXPECT_LE(elapsed, 11000);
+        EXPECT_FALSE(m_frm->timer().isActive());
+    }
+
+    const std::array<QString, 3> MapLines{QString(), text(MapInstruction), QString()};
+
+    void backToMap() {
+        clickNext();
+        expectScene({"map", MapPicture, MapLines, false});
+    }
+
+    void encounter(SiteIndex site) {
+        clickSite(site);
+        const SiteRow& row = SiteTable[static_cast<std::size_t>(site)];
+        expectScene({"encounter",
+                     row.PictureId,
+                     {text(row.Lines[0]), text(row.Lines[1]), text(row.Lines[2])},
+                     true});
+    }
+
+    void winBout(SiteIndex site, int count, bool fast = false) {
+        encounter(site);
+        playBout(count, fast);
+        const PictureId picture = SiteTable[static_cast<std::size_t>(site)].PictureId;
+        expectScene({"won", picture, {text(WonLine0), text(WonLine1), presses(count)}, true});
+        backToMap();
+    }
+
+    std::unique_ptr<XInput> m_input;
+    std::unique_ptr<FrmMain> m_frm;
+    int m_shots = 0;
+};
+
+TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
+    const QRect screen = m_frm->screen()->geometry();
+    EXPECT_LE((m_frm->geometry().center() - screen.center()).manhattanLength(), 2);
+    EXPECT_EQ(m_frm->geometry().size(), QSize(201, 273));
+    expectScene({"welcome", TitlePicture, {QString(), text(WelcomeLine), QString()}, true});
+
+    clickNext();
+    expectScene({"map", MapPicture, MapLines, false});
+
+    // Pointing at the forest names it; the bare map clears the names again.
+    hover(BareMap);
+    hover(InSite[0]);
+    expectScene({"map-forest",
+                 MapPicture,
+                 {text(SiteTable[0].Place), QStringLiteral("・"), text(SiteTable[0].Resident)},
+                 false});
+    hover(BareMap);
+    ASSERT_TRUE(waitForLines({QString(), QString(), QString()}));
+
+    // The goddess only gives her hint while opponents remain.
+    clickSite(GoddessSite);
+    expectScene({"goddess-hint",
+                 GoddessPicture,
+                 {text(GoddessHintLines[0]), text(GoddessHintLines[1]), text(GoddessHintLines[2])},
+                 true});
+    backToMap();
+
+    // The forest falls to a burst of 2000 presses of both buttons, far faster than a hand.
+    winBout(0, 2000, true);
+
+    // A beaten place refuses the visit; pointing at it on the way has named it.
+    clickSite(0);
+    expectScene({"refused",
+                 MapPicture,
+                 {text(SiteTable[0].Place), text(RefusalLine), text(SiteTable[0].Resident)},
+                 false});
+
+    // Too few presses lose; the mountain is fought again and beaten.
+    encounter(1);
+    playBout(40, false);
+    expectScene(
+        {"lost", SiteTable[1].PictureId, {text(LostLine0), text(LostLine1), presses(40)}, true});
+    backToMap();
+    winBout(1, 130, true);
+    winBout(3, 115, true);
+    winBout(4, 85, true);
+    winBout(5, 135, true);
+    EXPECT_EQ(m_frm->gameState().BeatenSum, AllFiveBeatenSum);
+
+    // With all five beaten the goddess shows her true face.
+    clickSite(GoddessSite);
+    expectScene(
+        {"goddess-revealed",
+         GoddessPicture,
+         {text(GoddessRevealLines[0]), text(GoddessRevealLines[1]), text(GoddessRevealLines[2])},
+         true});
+    clickNext();
+    const std::array<QString, 3> finalLines{
+        text(FinalOpponentLines[0]), text(FinalOpponentLines[1]), text(FinalOpponentLines[2])};
+    expectScene({"final-opponent", FinalOpponentPicture, finalLines, true});
+
+    playBout(60, true);
+    expectScene({"final-lost",
+                 FinalOpponentPicture,
+                 {text(LostLine0), text(LostLine1), presses(60)},
+                 true});
+    playBout(170, true);
+    expectScene({"final-beaten",
+                 FinalOpponentBeatenPicture,
+                 {text(FinalOpponentBeatenLines[0]), text(FinalOpponentBeatenLines[1]),
+                  text(FinalOpponentBeatenLines[2])},
+                 true});
+
+    clickNext();
+    expectScene(
+        {"closing",
+         ClosingPicture,
+         {text(ClosingScreenLines[0]), text(ClosingScreenLines[1]), text(ClosingScreenLines[2])},
+         false});
+    EXPECT_EQ(m_frm->gameState().Scene, SceneCode::FinalOpponentBeaten);
+}
+
+} // namespace
+} // namespace gachapoko

@@ -1,0 +1,175 @@
+// The main window: its controls, the View they offer the game and the routing of events.
+#include "ui/frm_main.h"
+
+#include "assets/picture_lookup.h"
+#include "logic/site_table.h"
+#include "ui/picture_area.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace gachapoko {
+
+namespace {
+
+constexpr QRect CmdNextRect{0, 208, 201, 12};
+constexpr std::array<QRect, CaptionLineCount> LblMsRects = {{
+    {0, 224, 201, 17},
+    {0, 240, 201, 17},
+    {0, 256, 201, 17},
+}};
+
+// The classic colour of the text of an active title bar, behind the caption lines; no toolkit
+// palette has that role.
+constexpr QColor CaptionLineBackground{255, 255, 255};
+
+QImage pictureOrBlank(PictureId id) {
+    std::optional<QImage> picture = loadPicture(id);
+    return picture ? *picture : QImage();
+}
+
+} // namespace
+
+QFont FrmMain::defaultFont() {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+FrmMain::FrmMain()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("ガチャポコ"));
+    setWindowIcon(loadProgramIcon());
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(defaultFont());
+
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
+    setAutoFillBackground(true);
+
+    createControls();
+    routeEvents();
+}
+
+FrmMain::~FrmMain() = default;
+
+// Qt stacks a later sibling over an earlier one, so the controls are made bottom first: the
+// caption lines 0 to 2 (line 2 over line 1 over line 0 on their shared rows), the picture area,
+// then the button. The timer is not a control on screen.
+void FrmMain::createControls() {
+    m_timer.setTimerType(Qt::PreciseTimer);
+
+    for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
+        auto* label = new QLabel(this);
+        label->setGeometry(LblMsRects[static_cast<std::size_t>(line)]);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setAlignment(Qt::AlignCenter);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(false);
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::Window, CaptionLineBackground);
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
+        label->setPalette(colours);
+        label->setAutoFillBackground(true);
+        m_lblMs[static_cast<std::size_t>(line)] = label;
+    }
+
+    m_picMain = new PictureArea(this);
+    m_picMain->move(0, 0);
+    m_picMain->setPicture(pictureOrBlank(TitlePicture));
+
+    m_cmdNext = new QPushButton(QStringLiteral("Next"), this);
+    m_cmdNext->setGeometry(CmdNextRect);
+    m_cmdNext->setAutoDefault(false);
+    m_cmdNext->setDefault(false);
+    m_cmdNext->installEventFilter(this);
+
+    // Tab goes from the picture area to the button and back.
+    setTabOrder(m_picMain, m_cmdNext);
+}
+
+void FrmMain::routeEvents() {
+    connect(&m_timer, &QTimer::timeout, this, [this] { m_game.Timer_Timer(); });
+    connect(m_cmdNext, &QPushButton::clicked, this, [this] { m_game.CmdNext_Click(); });
+    connect(m_picMain, &PictureArea::clicked, this, [this] { m_game.PicMain_Click(); });
+    connect(m_picMain, &PictureArea::doubleClicked, this, [this] { m_game.PicMain_DblClick(); });
+    connect(m_picMain, &PictureArea::mouseMoved, this,
+            [this](std::int16_t button, std::int16_t shift, float x, float y) {
+                m_game.PicMain_MouseMove(button, shift, x, y);
+            });
+    connect(m_picMain, &PictureArea::siteClicked, this,
+            [this](SiteIndex index) { m_game.ImgE_Click(index); });
+    connect(m_picMain, &PictureArea::siteMouseMoved, this,
+            [this](SiteIndex index, std::int16_t button, std::int16_t shift, float x, float y) {
+                m_game.ImgE_MouseMove(index, button, shift, x, y);
+            });
+}
+
+void FrmMain::start() {
+    m_game.Form_Load();
+
+    QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
+    }
+    m_picMain->setFocus(Qt::OtherFocusReason);
+    show();
+    activateWindow();
+}
+
+QLabel* FrmMain::lblMs(CaptionLine line) const {
+    return line >= 0 && line < CaptionLineCount ? m_lblMs[static_cast<std::size_t>(line)] : nullptr;
+}
+
+// A press on the button breaks a double-click pair begun on the picture; so does a press on the
+// caption lines or the window's background, which reaches the window itself.
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_cmdNext && (event->type() == QEvent::MouseButtonPress ||
+                                 event->type() == QEvent::MouseButtonDblClick)) {
+        m_picMain->forgetPairing();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::mousePressEvent(QMouseEvent* event) {
+    m_picMain->forgetPairing();
+    QWidget::mousePressEvent(event);
+}
+
+void FrmMain::SetPicture(PictureId id) {
+    m_picMain->setPicture(pictureOrBlank(id));
+}
+
+void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {
+    if (QLabel* label = lblMs(line)) {
+        label->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+    }
+}
+
+void FrmMain::SetSiteEnabled(SiteIndex site, bool enabled) {
+    m_picMain->setSiteEnabled(site, enabled);
+}
+
+void FrmMain::SetNextVisible(bool visible) {
+    m_cmdNext->setVisible(visible);
+}
+
+void FrmMain::SetTimerInterval(std::int32_t milliseconds) {
+    if (milliseconds == 0) {
+        m_timer.stop();
+    } else {
+        m_timer.start(milliseconds);
+    }
+}
+
+} // namespace gachapoko

@@ -1,0 +1,67 @@
+// FrmMain, the game's only window: the picture area with its six sites, the "Next" button, the
+// three caption lines and the bout timer. It owns the game, offers it the View and hands every
+// mouse event, button press and timer tick to the game's handlers, one at a time.
+#pragma once
+
+#include "logic/game.h"
+#include "logic/view.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace gachapoko {
+
+class PictureArea;
+
+class FrmMain : public QWidget, public View {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 201;
+    static constexpr int ClientHeight = 273;
+
+    // Creates the window hidden, every control in its initial state: the title picture, empty
+    // caption lines, "Next" shown, the sites disabled, the timer stopped.
+    FrmMain();
+    ~FrmMain() override;
+
+    // The start of a run: Form_Load while still hidden, then the window is shown centred on the
+    // screen with the focus on the picture area.
+    void start();
+
+    // The one face and size for the window and every control: a Japanese Gothic at 12 pixels,
+    // small enough that every caption of the game fits inside its 201-pixel line.
+    static QFont defaultFont();
+
+    const GameState& gameState() const { return m_game.state(); }
+    PictureArea* picMain() const { return m_picMain; }
+    QPushButton* cmdNext() const { return m_cmdNext; }
+    QLabel* lblMs(CaptionLine line) const;
+    const QTimer& timer() const { return m_timer; }
+
+    // The View: what the game's handlers may change, each taking effect at once.
+    void SetPicture(PictureId id) override;
+    void SetCaption(CaptionLine line, std::u16string_view text) override;
+    void SetSiteEnabled(SiteIndex site, bool enabled) override;
+    void SetNextVisible(bool visible) override;
+    void SetTimerInterval(std::int32_t milliseconds) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void createControls();
+    void routeEvents();
+
+    QTimer m_timer;
+    QPushButton* m_cmdNext = nullptr;
+    PictureArea* m_picMain = nullptr;
+    std::array<QLabel*, CaptionLineCount> m_lblMs{};
+    Game m_game{*this};
+};
+
+} // namespace gachapoko
