@@ -81,7 +81,7 @@ std::map<char32_t, Glyph> buildGlyphs() {
                 {line({{0.08f, 0.36f}, {0.86f, 0.36f}}),
                  line({{0.47f, 0.06f}, {0.47f, 0.98f}, {0.36f, 0.9f}}),
                  line({{0.28f, 0.56f}, {0.08f, 0.84f}}), line({{0.66f, 0.56f}, {0.88f, 0.82f}}),
-                 ring({0.92f, 0.1f}, 0.08f, 0.08f)}};
+                 ring({0.92f, 0.11f}, 0.1f, 0.1f)}};
     g[U'コ'] = {1,
                 {line({{0.12f, 0.16f}, {0.84f, 0.16f}, {0.84f, 0.88f}}),
                  line({{0.12f, 0.88f}, {0.86f, 0.88f}})}};
@@ -165,18 +165,24 @@ void drawStrokes(Mask& mask, const std::vector<StrokePath>& strokes, const Place
                 dense.push_back({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t});
             }
         }
-        // The hand's pressure drifts slowly along the stroke.
+        // The hand's pressure drifts slowly along the stroke, and the brush lifts off thinner
+        // at its end.
         float swell = 1, drift = 0;
         std::vector<BrushPoint> brush;
         brush.reserve(dense.size());
-        for (const Point p : dense) {
+        const std::size_t last = dense.size() - 1;
+        for (std::size_t i = 0; i < dense.size(); ++i) {
+            const Point p = dense[i];
             const Point at = place(p);
             const float scale = distanceBetween(place({p.x, p.y + Probe}), at) / Probe;
+            float lift = 1;
             if (pressure != nullptr) {
                 drift = drift * 0.8f + pressure->range(-0.06f, 0.06f);
                 swell = std::clamp(swell + drift, 0.75f, 1.25f);
+                const float fromEnd = static_cast<float>(last - i) * Step;
+                lift = last > 0 ? std::clamp(0.55f + fromEnd * 3, 0.55f, 1.0f) : 1;
             }
-            brush.push_back({at, weight * scale * swell / 2});
+            brush.push_back({at, weight * scale * swell * lift / 2});
         }
         stroke(mask, std::span<const BrushPoint>(brush), softness);
     }

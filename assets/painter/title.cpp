@@ -15,8 +15,8 @@ constexpr Colour Mustard = rgb(155, 155, 55);
 constexpr Colour HaloGrey = rgb(55, 55, 55);
 constexpr Colour DarkRed = rgb(155, 15, 15);
 
-// One block of lettering: a wide soft glow of its colour, then the paint itself with blurred
-// edges.
+// One block of lettering: a wide soft glow of its colour, the paint itself with blurred edges,
+// and a faint light along the middle of the strokes.
 void paintGlowingLetters(Layer& canvas, const Mask& letters, Colour colour) {
     Mask glow = letters;
     blur(glow, 6);
