@@ -12,9 +12,8 @@ namespace gachapoko::painter {
 
 namespace {
 
-// The airbrushed pictures whose shading uses every entry of their own palette. The final
-// opponent's two pictures (109, 110) join them once they are painted; their plates do not.
-constexpr std::array<int, 1> WholePaletteIds = {111};
+// The airbrushed pictures whose shading uses every entry of their own palette.
+constexpr std::array<int, 3> WholePaletteIds = {109, 110, 111};
 
 bool usesWholePalette(int id) {
     return std::find(WholePaletteIds.begin(), WholePaletteIds.end(), id) != WholePaletteIds.end();
