@@ -4,13 +4,21 @@
 #include "faces.h"
 #include "pictures.h"
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 #include <functional>
 
 namespace gachapoko::painter {
 
 namespace {
+
+// The airbrushed pictures whose shading uses every entry of their own palette. The final
+// opponent's two pictures (109, 110) join them once they are painted; their plates do not.
+constexpr std::array<int, 1> WholePaletteIds = {111};
+
+bool usesWholePalette(int id) {
+    return std::find(WholePaletteIds.begin(), WholePaletteIds.end(), id) != WholePaletteIds.end();
+}
 
 enum class Group { TrueColour, SharedPalette, OwnPalette };
 
@@ -45,22 +53,27 @@ void checkHeader(const std::string& name, const Bytes& b, const Expected& e,
                            std::to_string(e.size));
         return;
     }
-    const std::array<std::pair<const char*, std::uint32_t>, 11> fields = {{
-        {"header size", read32(b, 0) == 40 ? 1u : 0u},
-        {"width", read32(b, 4) == e.width ? 1u : 0u},
-        {"height", read32(b, 8) == e.height ? 1u : 0u},
-        {"planes", read16(b, 12) == 1 ? 1u : 0u},
-        {"bits per pixel", read16(b, 14) == e.bitCount ? 1u : 0u},
-        {"compression", read32(b, 16) == 0 ? 1u : 0u},
-        {"image size", read32(b, 20) == e.imageSize ? 1u : 0u},
-        {"x resolution", read32(b, 24) == e.pixelsPerMetre ? 1u : 0u},
-        {"y resolution", read32(b, 28) == e.pixelsPerMetre ? 1u : 0u},
-        {"colours used", read32(b, 32) == e.coloursUsed ? 1u : 0u},
-        {"colours important", read32(b, 36) == 0 ? 1u : 0u},
+    struct Field {
+        const char* name;
+        std::uint32_t stored, wanted;
+    };
+    const std::array<Field, 11> fields = {{
+        {"header size", read32(b, 0), 40},
+        {"width", read32(b, 4), e.width},
+        {"height", read32(b, 8), e.height},
+        {"planes", read16(b, 12), 1},
+        {"bits per pixel", read16(b, 14), e.bitCount},
+        {"compression", read32(b, 16), 0},
+        {"image size", read32(b, 20), e.imageSize},
+        {"x resolution", read32(b, 24), e.pixelsPerMetre},
+        {"y resolution", read32(b, 28), e.pixelsPerMetre},
+        {"colours used", read32(b, 32), e.coloursUsed},
+        {"colours important", read32(b, 36), 0},
     }};
-    for (const auto& [field, ok] : fields) {
-        if (ok == 0) {
-            problems.push_back(name + ": wrong " + field);
+    for (const Field& f : fields) {
+        if (f.stored != f.wanted) {
+            problems.push_back(name + ": " + f.name + " is " + std::to_string(f.stored) + ", not " +
+                               std::to_string(f.wanted));
         }
     }
 }
@@ -74,11 +87,7 @@ int distinctIndices(const Bytes& b) {
     for (std::size_t i = 40 + 1024; i < b.size(); ++i) {
         used[b[i]] = true;
     }
-    int n = 0;
-    for (const bool u : used) {
-        n += u ? 1 : 0;
-    }
-    return n;
+    return static_cast<int>(std::count(used.begin(), used.end(), true));
 }
 
 } // namespace
@@ -142,9 +151,8 @@ std::vector<std::string> checkStoredPictures(const std::vector<StoredPicture>& p
             break;
         case Group::OwnPalette:
             checkHeader(name, bytes, {200, 200, 8, 40000, 7087, 0, IndexedSize}, problems);
-            // The closing picture's airbrushing uses its palette whole. 109 and 110 will too
-            // once they are painted; their plates do not yet.
-            if (problems.size() == before && id == 111 && distinctIndices(bytes) != 256) {
+            if (problems.size() == before && usesWholePalette(id) &&
+                distinctIndices(bytes) != 256) {
                 problems.push_back(name + ": uses " + std::to_string(distinctIndices(bytes)) +
                                    " palette entries, not 256");
             }
