@@ -48,8 +48,12 @@ void Game::Timer_Timer() {
         m_state.SceneLines[0] = WonLine0;
         m_state.SceneLines[1] = WonLine1;
         m_state.SceneLines[2] = pressesLine(m_state.Presses);
-        m_state.BeatenSum += codeValue(m_state.Scene);
-        m_state.Beaten[m_state.Scene] = true;
+        // The timer only runs in a bout, so Scene is an opponent's code here; a stray tick in
+        // any other scene must not index past the flags.
+        if (BeatenFlags::covers(m_state.Scene)) {
+            m_state.BeatenSum += codeValue(m_state.Scene);
+            m_state.Beaten[m_state.Scene] = true;
+        }
     }
 
     // Counting stays on: presses after the verdict still count (and an ordinary opponent's

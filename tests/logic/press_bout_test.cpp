@@ -254,5 +254,27 @@ TEST(Verdict, TimerFiresOncePerBout) {
     EXPECT_EQ(s.view.timerInterval, 0);
 }
 
+// The timer only runs during bouts; a tick anywhere else still gives a verdict but marks no
+// opponent beaten and never indexes past the flags.
+TEST(Verdict, StrayTimerTickOutsideABoutMarksNobodyBeaten) {
+    Session welcome;
+    welcome.start();
+    welcome.game.Timer_Timer(); // Presses 0 >= Required 0: "won", but no opponent to beat
+    EXPECT_EQ(welcome.state().BeatenSum, 0);
+    EXPECT_EQ(toUtf8(welcome.view.captions[0]), "おまえ強いな。");
+
+    Session closing;
+    closing.startOnMap();
+    closing.beatAllFive();
+    closing.meetFinalOpponent();
+    closing.game.CmdNext_Click();
+    closing.press(160);
+    closing.game.Timer_Timer();
+    closing.game.CmdNext_Click();
+    closing.game.Timer_Timer(); // Scene 12
+    EXPECT_EQ(closing.state().BeatenSum, 33);
+    EXPECT_EQ(closing.state().Scene, SceneCode::FinalOpponentBeaten);
+}
+
 } // namespace
 } // namespace gachapoko::testing
