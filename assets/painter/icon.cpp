@@ -47,23 +47,18 @@ void placeLetter(IconPicture& icon, const Letter& letter, int left, int top) {
 
 } // namespace
 
+// The sixteen standard colours are the dark eight and the bright eight of the static colours
+// that open and close the shared palette.
 const std::array<Rgb, 16>& standardIconPalette() {
-    static const std::array<Rgb, 16> palette = {{{0, 0, 0},
-                                                 {128, 0, 0},
-                                                 {0, 128, 0},
-                                                 {128, 128, 0},
-                                                 {0, 0, 128},
-                                                 {128, 0, 128},
-                                                 {0, 128, 128},
-                                                 {192, 192, 192},
-                                                 {128, 128, 128},
-                                                 {255, 0, 0},
-                                                 {0, 255, 0},
-                                                 {255, 255, 0},
-                                                 {0, 0, 255},
-                                                 {255, 0, 255},
-                                                 {0, 255, 255},
-                                                 {255, 255, 255}}};
+    static const std::array<Rgb, 16> palette = [] {
+        const Palette& statics = sharedPalette();
+        std::array<Rgb, 16> p{};
+        for (std::size_t i = 0; i < 8; ++i) {
+            p[i] = statics[i];
+            p[8 + i] = statics[248 + i];
+        }
+        return p;
+    }();
     return palette;
 }
 
