@@ -1,0 +1,134 @@
+// Prints how long the game takes for what it does most: decoding a picture when a scene changes,
+// counting a press in the game logic, and carrying a press from the mouse through the window's
+// routing to the count, plus the program's peak memory. Run it from a release build:
+//     QT_QPA_PLATFORM=offscreen build/release/benchmarks/gachapoko_bench
+#include "assets/picture_lookup.h"
+#include "logic/game.h"
+#include "ui/frm_main.h"
+#include "ui/picture_area.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <chrono>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double microsecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+// A View that does nothing: measures the logic alone.
+class SilentView : public gachapoko::View {
+public:
+    void SetPicture(gachapoko::PictureId) override {}
+    void SetCaption(gachapoko::CaptionLine, std::u16string_view) override {}
+    void SetSiteEnabled(gachapoko::SiteIndex, bool) override {}
+    void SetNextVisible(bool) override {}
+    void SetTimerInterval(std::int32_t) override {}
+};
+
+void benchDecoding() {
+    std::printf("Decoding a picture (every scene change decodes anew):\n");
+    constexpr int Rounds = 300;
+    for (std::int16_t id = 101; id <= 111; ++id) {
+        const auto start = Clock::now();
+        std::size_t bytes = 0;
+        for (int i = 0; i < Rounds; ++i) {
+            bytes += static_cast<std::size_t>(gachapoko::loadPicture(id)->sizeInBytes());
+        }
+        std::printf("  %d: %8.1f us per decode, %zu bytes per decoded image\n", id,
+                    microsecondsSince(start) / Rounds, bytes / Rounds);
+    }
+}
+
+void benchLogicPresses() {
+    SilentView view;
+    gachapoko::Game game(view);
+    game.Form_Load();
+    game.CmdNext_Click();
+    game.ImgE_Click(3);
+    game.CmdNext_Click();
+    constexpr int Presses = 20'000'000;
+    const auto start = Clock::now();
+    for (int i = 0; i < Presses; ++i) {
+        game.PicMain_Click();
+    }
+    const double us = microsecondsSince(start);
+    std::printf("Game logic: %.2f ns per press (%d counted)\n", us * 1000.0 / Presses,
+                game.state().Presses);
+}
+
+// Mouse events through Qt's platform input path, as the real mouse delivers them, one
+// millisecond apart on the event clock.
+class Mouse {
+public:
+    explicit Mouse(QWidget* window) : m_window(window) {}
+
+    void send(QWidget* target, QPoint pos, Qt::MouseButton button, QEvent::Type type) {
+        m_clock += 1;
+        if (type == QEvent::MouseButtonPress) {
+            m_held |= button;
+        } else if (type == QEvent::MouseButtonRelease) {
+            m_held &= ~Qt::MouseButtons(button);
+        }
+        QWindow* window = m_window->windowHandle();
+        const QPointF local = target->mapTo(m_window, pos);
+        qt_handleMouseEvent(window, local, window->mapToGlobal(local), m_held, button, type,
+                            Qt::NoModifier, m_clock);
+        QCoreApplication::processEvents();
+    }
+
+    void click(QWidget* target, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+        m_clock += 2000; // far from any earlier press: never the second of a pair
+        send(target, pos, button, QEvent::MouseButtonPress);
+        send(target, pos, button, QEvent::MouseButtonRelease);
+    }
+
+private:
+    QWidget* m_window;
+    Qt::MouseButtons m_held;
+    int m_clock = 100000;
+};
+
+// Presses fed into the window a millisecond apart, alternating the buttons in pairs; the count
+// the game ends with must equal the presses sent.
+void benchWindowPresses() {
+    gachapoko::FrmMain window;
+    window.start();
+    Mouse mouse(&window);
+    const QPoint buttonMiddle(100, 6);
+    mouse.click(window.cmdNext(), buttonMiddle);             // welcome -> map
+    mouse.click(window.picMain(), QPoint(2 + 150, 2 + 120)); // the town's young man
+    mouse.click(window.cmdNext(), buttonMiddle);             // the bout starts
+    constexpr int Presses = 20'000;
+    const QPoint middle(100, 100);
+    const auto start = Clock::now();
+    for (int i = 0; i < Presses; ++i) {
+        const Qt::MouseButton button = i % 4 < 2 ? Qt::LeftButton : Qt::RightButton;
+        mouse.send(window.picMain(), middle, button, QEvent::MouseButtonPress);
+        mouse.send(window.picMain(), middle, button, QEvent::MouseButtonRelease);
+    }
+    const double us = microsecondsSince(start);
+    std::printf("Window routing: %.1f us per press and release, %.0f presses per second; "
+                "%d sent, %d counted\n",
+                us / Presses, Presses / (us / 1e6), Presses, window.gameState().Presses);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    benchDecoding();
+    benchLogicPresses();
+    benchWindowPresses();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("Peak resident memory: %ld KiB\n", usage.ru_maxrss);
+    return 0;
+}
