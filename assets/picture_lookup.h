@@ -3,7 +3,6 @@
 
 #include <QIcon>
 #include <QImage>
-
 #include <cstdint>
 #include <optional>
 

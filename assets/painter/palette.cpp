@@ -18,7 +18,7 @@ Palette buildSharedPalette() {
                                           {192, 192, 192},
                                           {192, 220, 192},   // money green
                                           {166, 202, 240}}}; // sky blue
-    constexpr std::array<Rgb, 10> high = {{{255, 251, 240}, // cream
+    constexpr std::array<Rgb, 10> high = {{{255, 251, 240},  // cream
                                            {160, 160, 164},
                                            {128, 128, 128},
                                            {255, 0, 0},
