@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev                # Qt 6 Widgets
     libgtest-dev                          # GoogleTest
     fonts-ipafont-gothic                  # a Japanese face for the captions
-    xvfb xauth libxtst-dev x11-utils      # a real X server and input injection for the window tests
+    xvfb libxtst-dev                      # a real X server and input injection for the window tests
 )
 
 missing=()
