@@ -1,7 +1,7 @@
 // The start of a run, and the small helpers the handlers share.
-#include "game.h"
+#include "logic/game.h"
 
-#include "site_table.h"
+#include "logic/site_table.h"
 
 namespace gachapoko {
 

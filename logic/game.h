@@ -2,9 +2,9 @@
 // changes the window only through the View, one operation at a time, in a fixed order.
 #pragma once
 
-#include "game_state.h"
-#include "site_table.h"
-#include "view.h"
+#include "logic/game_state.h"
+#include "logic/site_table.h"
+#include "logic/view.h"
 
 #include <cstdint>
 #include <string>

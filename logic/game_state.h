@@ -1,7 +1,7 @@
 // Everything the game remembers during one run. Nothing of it is ever saved.
 #pragma once
 
-#include "types.h"
+#include "logic/types.h"
 
 #include <array>
 #include <cassert>

@@ -1,6 +1,6 @@
 // Pointing at a site of the map names its place and resident; the bare map clears the names.
-#include "game.h"
-#include "site_table.h"
+#include "logic/game.h"
+#include "logic/site_table.h"
 
 namespace gachapoko {
 

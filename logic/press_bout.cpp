@@ -1,7 +1,7 @@
 // The ten-second bout: presses are counted while Counting is on, and when the timer fires the
 // count is judged against the opponent's requirement.
-#include "game.h"
-#include "site_table.h"
+#include "logic/game.h"
+#include "logic/site_table.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 // The flow of scenes: "Next" and clicks on the map carry the player from the welcome screen to
 // the map, into encounters and bouts, past the goddess to the final opponent and the end.
-#include "game.h"
-#include "site_table.h"
+#include "logic/game.h"
+#include "logic/site_table.h"
 
 namespace gachapoko {
 

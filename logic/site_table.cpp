@@ -1,5 +1,5 @@
 // The game's texts and numbers, exactly as the player sees them (full-width punctuation).
-#include "site_table.h"
+#include "logic/site_table.h"
 
 namespace gachapoko {
 

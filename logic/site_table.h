@@ -2,7 +2,7 @@
 // final opponent, the closing screen and the fixed guiding lines. Read, never written.
 #pragma once
 
-#include "types.h"
+#include "logic/types.h"
 
 #include <array>
 #include <cstdint>

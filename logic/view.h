@@ -1,7 +1,7 @@
 // The game logic's only way to change the window: five operations, nothing read back.
 #pragma once
 
-#include "types.h"
+#include "logic/types.h"
 
 #include <cstdint>
 #include <string_view>

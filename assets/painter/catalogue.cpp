@@ -1,8 +1,8 @@
 // Paints every picture under its id and checks the stored forms.
-#include "catalogue.h"
+#include "assets/painter/catalogue.h"
 
-#include "faces.h"
-#include "pictures.h"
+#include "assets/painter/faces.h"
+#include "assets/painter/pictures.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // on what it stores before the build embeds it.
 #pragma once
 
-#include "storage.h"
+#include "assets/painter/storage.h"
 
 #include <string>
 #include <vector>

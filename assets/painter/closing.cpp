@@ -2,9 +2,9 @@
 // lettering growing to the right, The End in blurred grey under its first letters, and two
 // dark grey slanted panels with the credit names in red. Airbrushed, then reduced to a
 // palette of its own, mostly greys, every entry used.
-#include "lettering.h"
-#include "pictures.h"
-#include "quantise.h"
+#include "assets/painter/lettering.h"
+#include "assets/painter/pictures.h"
+#include "assets/painter/quantise.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // The faces of the opponents, the goddess and the final opponent (pictures 103 to 110).
 #pragma once
 
-#include "canvas.h"
+#include "assets/painter/canvas.h"
 
 namespace gachapoko::painter {
 

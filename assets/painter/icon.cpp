@@ -1,6 +1,6 @@
 // The program's icon: the group's name Q.R.Z.T. as blocky green letters in two lines over a
 // bar, everything else see-through.
-#include "pictures.h"
+#include "assets/painter/pictures.h"
 
 #include <array>
 #include <string_view>

@@ -1,5 +1,5 @@
 // Stroke shapes of the letters and their drawing through a placement.
-#include "lettering.h"
+#include "assets/painter/lettering.h"
 
 #include <algorithm>
 #include <cmath>

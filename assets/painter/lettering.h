@@ -3,7 +3,7 @@
 // the soft brush through any placement, flat or in perspective. No system font is involved.
 #pragma once
 
-#include "raster.h"
+#include "assets/painter/raster.h"
 
 #include <functional>
 #include <string_view>

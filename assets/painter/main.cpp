@@ -3,7 +3,7 @@
 //
 //   gachapoko_painter --out DIR --source FILE [--png DIR]
 #include "assets/bitmap_decoder.h"
-#include "catalogue.h"
+#include "assets/painter/catalogue.h"
 
 #include <QImage>
 #include <cstdio>

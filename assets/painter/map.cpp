@@ -3,8 +3,8 @@
 // site region the player clicks: forest 8..68 x 8..43, mountain 110..198 x 16..56, lake
 // 63..120 x 64..93, town 124..199 x 99..148, houses 0..57 x 88..151, coast 0..195 x 168..199;
 // the ground between them stays bare.
-#include "pictures.h"
-#include "raster.h"
+#include "assets/painter/pictures.h"
+#include "assets/painter/raster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The palette shared by the flat-colour faces: the platform's twenty static colours around a
 // 236-colour slice of the seven-level colour grid.
-#include "canvas.h"
+#include "assets/painter/canvas.h"
 
 namespace gachapoko::painter {
 

@@ -2,7 +2,7 @@
 // the program's icon.
 #pragma once
 
-#include "canvas.h"
+#include "assets/painter/canvas.h"
 
 namespace gachapoko::painter {
 

@@ -1,5 +1,5 @@
 // Median-cut quantisation for the airbrushed 8-bit pictures.
-#include "quantise.h"
+#include "assets/painter/quantise.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // entry used by at least one pixel.
 #pragma once
 
-#include "canvas.h"
+#include "assets/painter/canvas.h"
 
 namespace gachapoko::painter {
 

@@ -1,5 +1,5 @@
 // The soft brushes behind the painted pictures.
-#include "raster.h"
+#include "assets/painter/raster.h"
 
 #include <algorithm>
 #include <array>

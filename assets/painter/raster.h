@@ -3,7 +3,7 @@
 // machine computes the same bytes.
 #pragma once
 
-#include "canvas.h"
+#include "assets/painter/canvas.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 // Writes the stored form of every picture and of the icon, little-endian as the bitmap layout
 // wants it.
-#include "storage.h"
+#include "assets/painter/storage.h"
 
 namespace gachapoko::painter {
 

@@ -2,7 +2,7 @@
 // palette of an 8-bit picture, and the pixel rows bottom row first; the icon with its mask.
 #pragma once
 
-#include "canvas.h"
+#include "assets/painter/canvas.h"
 
 #include <cstdint>
 #include <vector>

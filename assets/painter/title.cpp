@@ -1,8 +1,8 @@
 // Picture 101, the title: the game's name ガチャポコ in soft, glowing hand-painted lettering on
 // black (ガ in deep blue, チャ in mustard yellow on a dark grey halo, ポコ in dark red), and
 // the group's credit line along the bottom.
-#include "lettering.h"
-#include "pictures.h"
+#include "assets/painter/lettering.h"
+#include "assets/painter/pictures.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The program itself on the X server: it opens centred on the welcome screen, and closing its
 // window in the middle of a bout ends it at once, with no prompt and nothing written.
-#include "e2e_environment.h"
-#include "x_input.h"
+#include "tests/e2e/e2e_environment.h"
+#include "tests/e2e/x_input.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,10 +11,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
-
-using test::XInput;
 
 TEST(Program, ClosingTheWindowMidBoutEndsItAtOnceWritingNothing) {
     if (!test::xUnavailableReason().empty()) {
@@ -94,4 +92,4 @@ TEST(Program, ClosingTheWindowMidBoutEndsItAtOnceWritingNothing) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

@@ -1,7 +1,7 @@
 // The end-to-end tests run the game on a private Xvfb display on the xcb platform. Without an X
 // server every test skips and says why.
-#include "e2e_environment.h"
-#include "x_server.h"
+#include "tests/e2e/e2e_environment.h"
+#include "tests/e2e/x_server.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -3,11 +3,11 @@
 // opponents, the goddess revealed, the final opponent lost to and beaten, and the closing screen.
 // Each scene is checked on the widgets and on a screenshot, which is kept as a PNG.
 #include "assets/picture_lookup.h"
-#include "e2e_environment.h"
 #include "logic/site_table.h"
+#include "tests/e2e/e2e_environment.h"
+#include "tests/e2e/x_input.h"
 #include "ui/frm_main.h"
 #include "ui/picture_area.h"
-#include "x_input.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,10 +22,8 @@
 #include <memory>
 #include <thread>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
-
-using test::XInput;
 
 QString text(std::u16string_view view) {
     return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
@@ -314,4 +312,4 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

@@ -1,5 +1,5 @@
 // Fake pointer motion and button events, injected into the X server.
-#include "x_input.h"
+#include "tests/e2e/x_input.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

@@ -1,5 +1,5 @@
 // Starts and stops Xvfb; the server itself picks a free display number and reports it.
-#include "x_server.h"
+#include "tests/e2e/x_server.h"
 
 #include <X11/Xlib.h>
 #include <cerrno>

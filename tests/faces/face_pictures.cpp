@@ -1,5 +1,5 @@
 // Helpers for the face tests: loading through the lookup and counting colours.
-#include "face_pictures.h"
+#include "tests/faces/face_pictures.h"
 
 #include "assets/picture_lookup.h"
 

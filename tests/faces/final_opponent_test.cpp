@@ -1,6 +1,6 @@
 // The final opponent (109), an airbrushed mask on its own palette, and his defeat (110), the
 // same mask torn sideways into streaks.
-#include "face_pictures.h"
+#include "tests/faces/face_pictures.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The flat-colour faces 103 to 108: drawn on the shared palette with a modest number of
 // colours, their named colours where the pictures put them, and the two brothers' one face.
 #include "assets/painter/canvas.h"
-#include "face_pictures.h"
+#include "tests/faces/face_pictures.h"
 
 #include <cctype>
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-namespace gachapoko::testing {
+namespace gachapoko::test {
 
 // The sites of the five ordinary opponents; site 2 is the goddess's.
 inline constexpr std::array<SiteIndex, 5> OrdinarySites = {0, 1, 3, 4, 5};
@@ -75,4 +75,4 @@ inline std::vector<Op> seq(std::initializer_list<std::vector<Op>> parts) {
     return all;
 }
 
-} // namespace gachapoko::testing
+} // namespace gachapoko::test

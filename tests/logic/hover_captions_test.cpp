@@ -1,10 +1,10 @@
 // Pointing at the map: each site names its place and resident; the bare map clears the names,
 // and only while the map is shown.
-#include "game_driver.h"
+#include "tests/logic/game_driver.h"
 
 #include <gtest/gtest.h>
 
-namespace gachapoko::testing {
+namespace gachapoko::test {
 namespace {
 
 TEST(HoverCaptions, EachSiteWritesPlaceDotAndResidentInLineOrder) {
@@ -115,4 +115,4 @@ TEST(HoverCaptions, GoddessSiteIsNamedTheSameBeforeAndAfterTheFive) {
 }
 
 } // namespace
-} // namespace gachapoko::testing
+} // namespace gachapoko::test

@@ -1,11 +1,11 @@
 // Whole games from the welcome screen to the closing screen, checking what the player sees
 // after every move, in several orders of beating the five opponents.
-#include "game_driver.h"
+#include "tests/logic/game_driver.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 
-namespace gachapoko::testing {
+namespace gachapoko::test {
 namespace {
 
 struct Screen {
@@ -177,4 +177,4 @@ TEST(PlayThrough, WholeGameInAMixedOrder) {
 }
 
 } // namespace
-} // namespace gachapoko::testing
+} // namespace gachapoko::test

@@ -1,14 +1,14 @@
 // Counting presses and judging a bout: the boundaries of every requirement, the presses line,
 // which presses count in which scene, and the ceiling of the count.
-#include "game_driver.h"
 #include "logic/site_table.h"
+#include "tests/logic/game_driver.h"
 
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
-namespace gachapoko::testing {
+namespace gachapoko::test {
 namespace {
 
 TEST(PressesLine, IsTheLiteralFollowedByPlainDecimalDigits) {
@@ -277,4 +277,4 @@ TEST(Verdict, StrayTimerTickOutsideABoutMarksNobodyBeaten) {
 }
 
 } // namespace
-} // namespace gachapoko::testing
+} // namespace gachapoko::test

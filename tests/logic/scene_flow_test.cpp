@@ -1,11 +1,11 @@
 // Every transition of the scene flow performs exactly its window operations in its order; a
 // swapped caption, a missing site switch or a stray timer call fails here.
-#include "game_driver.h"
+#include "tests/logic/game_driver.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
-namespace gachapoko::testing {
+namespace gachapoko::test {
 namespace {
 
 const std::vector<Op> MapShown = seq({allSites(false),
@@ -258,4 +258,4 @@ TEST(SceneFlow, SiteIndexOutsideTheMapDoesNothing) {
 }
 
 } // namespace
-} // namespace gachapoko::testing
+} // namespace gachapoko::test

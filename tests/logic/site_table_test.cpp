@@ -7,10 +7,8 @@
 #include <bitset>
 #include <gtest/gtest.h>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
-
-using testing::toUtf8;
 
 struct ExpectedSite {
     const char* place;
@@ -117,4 +115,4 @@ TEST(SiteTable, GoddessSiteCarriesHerHintAndNoBout) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

@@ -2,7 +2,7 @@
 // them, and the icon is see-through outside its letters.
 #include "assets/bitmap_decoder.h"
 #include "assets/picture_lookup.h"
-#include "stored_data.h"
+#include "tests/pictures/stored_data.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The decoder of stored pictures and icons: the header variants it accepts, and damaged data,
 // which must give its error and never a read past the end (the sanitizer build watches that).
 #include "assets/bitmap_decoder.h"
-#include "stored_data.h"
+#include "tests/pictures/stored_data.h"
 
 #include <functional>
 #include <gtest/gtest.h>

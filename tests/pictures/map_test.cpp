@@ -1,7 +1,7 @@
 // The map: each place lies under the site region the player clicks, the parts said to lie
 // outside do, no place reaches into another's region, and the ground between stays bare.
 #include "assets/picture_lookup.h"
-#include "stored_data.h"
+#include "tests/pictures/stored_data.h"
 
 #include <array>
 #include <gtest/gtest.h>

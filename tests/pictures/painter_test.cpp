@@ -2,7 +2,7 @@
 // catches the faults it is there to catch.
 #include "assets/painter/catalogue.h"
 #include "assets/painter/quantise.h"
-#include "stored_data.h"
+#include "tests/pictures/stored_data.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // program carries.
 #include "assets/bitmap_decoder.h"
 #include "assets/picture_lookup.h"
-#include "stored_data.h"
+#include "tests/pictures/stored_data.h"
 
 #include <QIcon>
 #include <QPixmap>

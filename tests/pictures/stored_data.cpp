@@ -1,5 +1,5 @@
 // Helpers shared by the picture tests.
-#include "stored_data.h"
+#include "tests/pictures/stored_data.h"
 
 #include "assets/embedded_pictures.h"
 

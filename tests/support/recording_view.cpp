@@ -1,7 +1,7 @@
 // The recording View used by the logic tests.
-#include "recording_view.h"
+#include "tests/support/recording_view.h"
 
-namespace gachapoko::testing {
+namespace gachapoko::test {
 
 std::string toUtf8(std::u16string_view text) {
     std::string out;
@@ -51,7 +51,7 @@ std::vector<Op> allSites(bool enabled) {
 
 void RecordingView::SetPicture(PictureId id) {
     picture = id;
-    m_ops.push_back(testing::picture(id));
+    m_ops.push_back(test::picture(id));
 }
 
 void RecordingView::SetCaption(CaptionLine line, std::u16string_view text) {
@@ -80,4 +80,4 @@ std::vector<Op> RecordingView::take() {
     return ops;
 }
 
-} // namespace gachapoko::testing
+} // namespace gachapoko::test

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace gachapoko::testing {
+namespace gachapoko::test {
 
 // One View operation as text, e.g. `Picture 102`, `Caption 1 "行きたい場所を選んで下さい"`,
 // `Site 3 on`, `Next hidden`, `Timer 10000`. Plain strings make failures easy to read.
@@ -49,4 +49,4 @@ private:
     std::vector<Op> m_ops;
 };
 
-} // namespace gachapoko::testing
+} // namespace gachapoko::test

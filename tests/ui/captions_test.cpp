@@ -10,7 +10,7 @@
 #include <limits>
 #include <vector>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
 
 std::vector<QString> everyCaption() {
@@ -78,4 +78,4 @@ TEST(Captions, TheFaceHasAGlyphForEveryCharacter) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

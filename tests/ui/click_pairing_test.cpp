@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
 
 constexpr int Left = 0;
@@ -150,4 +150,4 @@ TEST(ClickPairing, APressElsewhereBreaksAPair) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

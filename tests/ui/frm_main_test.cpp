@@ -14,7 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
 
 QString text(std::u16string_view view) {
@@ -265,4 +265,4 @@ TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnThePicture) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

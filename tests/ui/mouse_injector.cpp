@@ -1,5 +1,5 @@
 // Mouse events through the same platform path as the real mouse, at chosen times.
-#include "mouse_injector.h"
+#include "tests/ui/mouse_injector.h"
 
 #include <QCoreApplication>
 #include <QTest>

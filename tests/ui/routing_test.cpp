@@ -2,7 +2,7 @@
 // their clicks and movements, disabled ones let them through, and every press on the picture
 // area becomes exactly one click or double click.
 #include "logic/site_table.h"
-#include "mouse_injector.h"
+#include "tests/ui/mouse_injector.h"
 #include "ui/frm_main.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
@@ -13,10 +13,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
-
-using test::MouseInjector;
 
 QString text(std::u16string_view view) {
     return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
@@ -211,4 +209,4 @@ TEST_F(Routing, BoutStartsThePreciseTenSecondTimer) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

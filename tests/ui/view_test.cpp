@@ -1,7 +1,7 @@
 // The View's five operations on the window's controls, each taking effect at once.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
-#include "mouse_injector.h"
+#include "tests/ui/mouse_injector.h"
 #include "ui/frm_main.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace gachapoko {
+namespace gachapoko::test {
 namespace {
 
 QString text(std::u16string_view view) {
@@ -104,4 +104,4 @@ TEST(View, TimerTickReachesTheGameAndEndsTheBout) {
 }
 
 } // namespace
-} // namespace gachapoko
+} // namespace gachapoko::test

@@ -1,5 +1,5 @@
 // Soft airbrushed painting: blurred sprays, grain, and the median-cut palette of each picture.
-#include "airbrush.h"
+#include "assets/painter/faces/airbrush.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "../canvas.h"
-#include "flat_drawing.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 #include <initializer_list>
 #include <vector>

@@ -1,7 +1,7 @@
 // Picture 104: the dwarf of the forest, scowling under a tilted knitted cap, with long pointed
 // ears, in front of leaves.
 #include "../faces.h"
-#include "flat_drawing.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Pictures 106 and 107: the two brothers who share one face. The eldest son at the coast looks
 // down in melancholy; the second son at the houses is the same drawing laughing with tears.
 #include "../faces.h"
-#include "flat_drawing.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 #include <cmath>
 

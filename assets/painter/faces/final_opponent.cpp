@@ -1,8 +1,8 @@
 // Pictures 109 and 110: the final opponent, the goddess transformed into a dark airbrushed mask,
 // and the same mask torn into horizontal streaks when he is beaten.
 #include "../faces.h"
-#include "airbrush.h"
-#include "flat_drawing.h"
+#include "assets/painter/faces/airbrush.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Pixel-art drawing for the flat-colour faces: masks, curves and the outline and shading passes.
-#include "flat_drawing.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 #include <algorithm>
 #include <cmath>

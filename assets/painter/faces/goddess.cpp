@@ -1,7 +1,7 @@
 // Picture 108: the goddess of the lake, laughing, framed by long golden hair before a halo of
 // rays in the sky.
 #include "../faces.h"
-#include "flat_drawing.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 namespace gachapoko::painter {
 

@@ -1,7 +1,7 @@
 // Picture 103: the sumo wrestler of the mountain, a big round calm face under magenta hair in
 // front of broad rays.
 #include "../faces.h"
-#include "flat_drawing.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 namespace gachapoko::painter {
 

@@ -1,7 +1,7 @@
 // Picture 105: the young man of the town, laughing with his whole mouth open under spiky hair,
 // pink flashes beside his head.
 #include "../faces.h"
-#include "flat_drawing.h"
+#include "assets/painter/faces/flat_drawing.h"
 
 namespace gachapoko::painter {
 
