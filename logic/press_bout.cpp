@@ -48,9 +48,11 @@ void Game::Timer_Timer() {
         m_state.SceneLines[0] = WonLine0;
         m_state.SceneLines[1] = WonLine1;
         m_state.SceneLines[2] = pressesLine(m_state.Presses);
-        // The timer only runs in a bout, so Scene is an opponent's code here; a stray tick in
-        // any other scene must not index past the flags.
-        if (BeatenFlags::covers(m_state.Scene)) {
+        // The timer only runs in a bout, so Scene is an ordinary opponent's code here. A stray
+        // tick anywhere else (the goddess's hint, a verdict already given) must mark nobody, and
+        // nobody twice: BeatenSum stays the sum of the beaten codes, 33 at most.
+        if (m_state.Counting && isOrdinaryOpponent(m_state.Scene) &&
+            !m_state.Beaten[m_state.Scene]) {
             m_state.BeatenSum += codeValue(m_state.Scene);
             m_state.Beaten[m_state.Scene] = true;
         }

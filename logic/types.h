@@ -45,4 +45,11 @@ constexpr std::int16_t codeValue(SceneCode code) {
     return static_cast<std::int16_t>(code);
 }
 
+// The five ordinary opponents (codes 4, 5, 7, 8 and 9), the only ones a bout can beat; the
+// goddess's hint, code 6, lies among them but never fights.
+constexpr bool isOrdinaryOpponent(SceneCode code) {
+    return codeValue(code) >= codeValue(SceneCode::Forest) &&
+           codeValue(code) <= codeValue(SceneCode::Coast) && code != SceneCode::GoddessHint;
+}
+
 } // namespace gachapoko

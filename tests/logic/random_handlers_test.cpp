@@ -1,0 +1,157 @@
+// Whatever order the handlers are called in, with site indices in and out of range and timer
+// ticks where the window would never send one, the record of beaten opponents stays sound: the
+// goddess is never marked, and BeatenSum is the sum of the beaten codes, 33 at most. A fault here
+// locks the player out of the goddess or the final opponent for the rest of the run.
+#include "logic/game.h"
+
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace gachapoko::test {
+namespace {
+
+// The window's side, reduced to nothing: only the game's own state is checked here, and a
+// recording View would make a few million calls slow.
+class SilentView : public View {
+public:
+    void SetPicture(PictureId) override {}
+    void SetCaption(CaptionLine, std::u16string_view) override {}
+    void SetSiteEnabled(SiteIndex, bool) override {}
+    void SetNextVisible(bool) override {}
+    void SetTimerInterval(std::int32_t) override {}
+};
+
+constexpr std::array<SceneCode, 6> FlaggedCodes = {SceneCode::Forest,      SceneCode::Mountain,
+                                                   SceneCode::GoddessHint, SceneCode::Town,
+                                                   SceneCode::Houses,      SceneCode::Coast};
+
+// Empty when the beaten record is sound, else what is wrong with it.
+std::string beatenRecordFault(const GameState& state) {
+    std::int32_t sum = 0;
+    for (SceneCode code : FlaggedCodes) {
+        if (state.Beaten[code]) {
+            sum += codeValue(code);
+        }
+    }
+    if (!state.Beaten[SceneCode::GoddessHint] && state.BeatenSum == sum && sum <= 33) {
+        return {};
+    }
+    std::ostringstream fault;
+    if (state.Beaten[SceneCode::GoddessHint]) {
+        fault << "the goddess is marked beaten; ";
+    }
+    if (state.BeatenSum != sum) {
+        fault << "BeatenSum " << state.BeatenSum << " but the flags add up to " << sum << "; ";
+    }
+    if (state.BeatenSum > 33) {
+        fault << "BeatenSum " << state.BeatenSum << " exceeds 33; ";
+    }
+    return fault.str();
+}
+
+// One handler call of a sequence: which handler, and its site index or number of presses.
+struct Call {
+    int handler;
+    int argument;
+};
+
+std::string describe(const std::vector<Call>& calls) {
+    std::ostringstream text;
+    text << "Form_Load";
+    for (const Call& call : calls) {
+        switch (call.handler) {
+        case 0:
+            text << ", CmdNext_Click";
+            break;
+        case 1:
+        case 2:
+            text << ", ImgE_Click(" << call.argument << ")";
+            break;
+        case 3:
+            text << ", ImgE_MouseMove(" << call.argument << ")";
+            break;
+        case 4:
+            text << ", PicMain_MouseMove";
+            break;
+        case 5:
+        case 6:
+            text << ", " << call.argument << " presses";
+            break;
+        default:
+            text << ", Timer_Timer";
+            break;
+        }
+    }
+    return text.str();
+}
+
+TEST(RandomHandlers, BeatenRecordStaysSoundOverManyRandomSequences) {
+    constexpr int Sequences = 300'000;
+    constexpr int MaxCalls = 40;
+    std::mt19937 random(20261207); // fixed seed: a failure names its sequence and reproduces
+    std::uniform_int_distribution<int> handlerOf(0, 7);
+    std::uniform_int_distribution<int> callsOf(1, MaxCalls);
+    std::uniform_int_distribution<int> siteOf(-3, 8); // 0 to 5 and a few either side
+    std::uniform_int_distribution<int> burstOf(0, 180);
+    SilentView view;
+
+    for (int sequence = 0; sequence < Sequences; ++sequence) {
+        Game game(view);
+        game.Form_Load();
+        std::vector<Call> calls;
+        const int length = callsOf(random);
+        for (int call = 0; call < length; ++call) {
+            Call current{handlerOf(random), 0};
+            switch (current.handler) {
+            case 0:
+                game.CmdNext_Click();
+                break;
+            case 1:
+            case 2: {
+                const auto site = static_cast<SiteIndex>(siteOf(random));
+                game.ImgE_Click(site);
+                current.argument = site;
+                break;
+            }
+            case 3: {
+                const auto site = static_cast<SiteIndex>(siteOf(random));
+                game.ImgE_MouseMove(site, 0, 0, 0.0F, 0.0F);
+                current.argument = site;
+                break;
+            }
+            case 4:
+                game.PicMain_MouseMove(0, 0, 0.0F, 0.0F);
+                break;
+            case 5:
+            case 6: {
+                // A burst of presses, so that bouts are both won and lost.
+                const int presses = burstOf(random);
+                current.argument = presses;
+                for (int press = 0; press < presses; ++press) {
+                    if (press % 2 == 0) {
+                        game.PicMain_Click();
+                    } else {
+                        game.PicMain_DblClick();
+                    }
+                }
+                break;
+            }
+            default:
+                game.Timer_Timer();
+                break;
+            }
+            calls.push_back(current);
+            const std::string fault = beatenRecordFault(game.state());
+            if (!fault.empty()) {
+                FAIL() << "sequence " << sequence << ": " << fault << "after " << describe(calls);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace gachapoko::test
