@@ -1,14 +1,41 @@
 // The program is its one window: create it, load the game, show it and run until it is closed.
+#include "app/desktop_session.h"
+#include "app/startup_checks.h"
 #include "assets/picture_lookup.h"
 #include "ui/frm_main.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    using namespace gachapoko;
+    const auto environment = [](const char* name) -> std::optional<std::string> {
+        if (const char* value = std::getenv(name)) {
+            return std::string(value);
+        }
+        return std::nullopt;
+    };
+    if (const auto reason = missingDisplayReason(environment)) {
+        std::fprintf(stderr, "%s: cannot open its window: %s\n", ProgramName, reason->c_str());
+        return 1;
+    }
+
+    const DesktopSession session = currentDesktopSession();
+    session.applyForStartup();
+    std::optional<QApplication> application;
+    {
+        const PlatformStartGuard guard;
+        application.emplace(argc, argv);
+    }
+    session.startupDone();
+    useUtf8CharacterEncoding();
+
     // The program carries the same icon as its window.
-    QApplication::setWindowIcon(gachapoko::loadProgramIcon());
-    gachapoko::FrmMain frmMain;
+    QApplication::setWindowIcon(loadProgramIcon());
+    FrmMain frmMain;
     frmMain.start();
     // Closing the window ends the loop at once, in any scene; nothing is kept.
     return QApplication::exec();

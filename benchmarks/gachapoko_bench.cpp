@@ -1,19 +1,28 @@
 // Prints how long the game takes for what it does most: decoding a picture when a scene changes,
-// counting a press in the game logic, and carrying a press from the mouse through the window's
-// routing to the count, plus the program's peak memory. Run it from a release build:
-//     QT_QPA_PLATFORM=offscreen build/release/benchmarks/gachapoko_bench
+// counting a press in the game logic, carrying a press from the mouse through the window's
+// routing to the count, and how long a ten-second bout really lasts, plus the program's peak
+// memory. Run it from a release build:
+//     QT_QPA_PLATFORM=offscreen build/release/benchmarks/gachapoko_bench [--bouts N]
+// N ten-second bouts are timed (5 unless given; 0 leaves them out).
 #include "assets/picture_lookup.h"
 #include "logic/game.h"
+#include "ui/bout_timer.h"
 #include "ui/frm_main.h"
 #include "ui/picture_area.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -120,13 +129,84 @@ void benchWindowPresses() {
                 us / Presses, Presses / (us / 1e6), Presses, window.gameState().Presses);
 }
 
+const char* timerKind() {
+    return gachapoko::BoutTimer().usesTimerFd() ? "the game's bout timer (timerfd)"
+                                                : "the game's bout timer (QTimer)";
+}
+
+struct BoutTimes {
+    std::vector<double> milliseconds;
+
+    void print(const char* what) const {
+        double sum = 0;
+        for (double ms : milliseconds) {
+            sum += ms;
+        }
+        const auto [shortest, longest] =
+            std::minmax_element(milliseconds.begin(), milliseconds.end());
+        const double mean = sum / static_cast<double>(milliseconds.size());
+        double worst = 0;
+        for (double ms : milliseconds) {
+            worst = std::max(worst, std::abs(ms - gachapoko::BoutMilliseconds));
+        }
+        std::printf("  %-34s mean %9.3f ms, range %9.3f to %9.3f ms, worst %+.3f ms off\n", what,
+                    mean, *shortest, *longest, worst);
+    }
+};
+
+// One ten-second bout timed from the start of `timer` to its handler, on the monotonic clock.
+template <typename Timer, typename Signal>
+double timeOneBout(Timer& timer, Signal timeout) {
+    QEventLoop loop;
+    Clock::time_point started;
+    double milliseconds = 0;
+    QObject::connect(&timer, timeout, [&] {
+        milliseconds = microsecondsSince(started) / 1000.0;
+        timer.stop();
+        loop.quit();
+    });
+    started = Clock::now();
+    timer.start(gachapoko::BoutMilliseconds);
+    loop.exec();
+    return milliseconds;
+}
+
+// Ten-second bouts as the window times them, then two with Qt's precise QTimer alone to show
+// what the bout timer saves (on Linux the event loop's poll() timeout is stretched by 0.1 %).
+void benchBoutLength(int bouts) {
+    std::printf("Ten-second bouts, from the timer's start to its handler:\n");
+    BoutTimes game;
+    for (int bout = 0; bout < bouts; ++bout) {
+        gachapoko::BoutTimer timer;
+        game.milliseconds.push_back(timeOneBout(timer, &gachapoko::BoutTimer::timeout));
+        std::printf("  bout %d: %.3f ms\n", bout + 1, game.milliseconds.back());
+    }
+    game.print(timerKind());
+    BoutTimes plain;
+    for (int bout = 0; bout < 2; ++bout) {
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        plain.milliseconds.push_back(timeOneBout(timer, &QTimer::timeout));
+    }
+    plain.print("Qt's precise QTimer, 2 bouts");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    int bouts = 5;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--bouts") == 0) {
+            bouts = std::atoi(argv[i + 1]);
+        }
+    }
     benchDecoding();
     benchLogicPresses();
     benchWindowPresses();
+    if (bouts > 0) {
+        benchBoutLength(bouts);
+    }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("Peak resident memory: %ld KiB\n", usage.ru_maxrss);

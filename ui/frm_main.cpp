@@ -65,8 +65,6 @@ FrmMain::~FrmMain() = default;
 // caption lines 0 to 2 (line 2 over line 1 over line 0 on their shared rows), the picture area,
 // then the button. The timer is not a control on screen.
 void FrmMain::createControls() {
-    m_timer.setTimerType(Qt::PreciseTimer);
-
     for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
         auto* label = new QLabel(this);
         label->setGeometry(LblMsRects[static_cast<std::size_t>(line)]);
@@ -98,7 +96,7 @@ void FrmMain::createControls() {
 }
 
 void FrmMain::routeEvents() {
-    connect(&m_timer, &QTimer::timeout, this, [this] { m_game.Timer_Timer(); });
+    connect(&m_timer, &BoutTimer::timeout, this, [this] { m_game.Timer_Timer(); });
     connect(m_cmdNext, &QPushButton::clicked, this, [this] { m_game.CmdNext_Click(); });
     connect(m_picMain, &PictureArea::clicked, this, [this] { m_game.PicMain_Click(); });
     connect(m_picMain, &PictureArea::doubleClicked, this, [this] { m_game.PicMain_DblClick(); });

@@ -5,8 +5,8 @@
 
 #include "logic/game.h"
 #include "logic/view.h"
+#include "ui/bout_timer.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -40,7 +40,7 @@ public:
     PictureArea* picMain() const { return m_picMain; }
     QPushButton* cmdNext() const { return m_cmdNext; }
     QLabel* lblMs(CaptionLine line) const;
-    const QTimer& timer() const { return m_timer; }
+    const BoutTimer& timer() const { return m_timer; }
 
     // The View: what the game's handlers may change, each taking effect at once.
     void SetPicture(PictureId id) override;
@@ -57,7 +57,7 @@ private:
     void createControls();
     void routeEvents();
 
-    QTimer m_timer;
+    BoutTimer m_timer;
     QPushButton* m_cmdNext = nullptr;
     PictureArea* m_picMain = nullptr;
     std::array<QLabel*, CaptionLineCount> m_lblMs{};

@@ -4,14 +4,49 @@
 #include "tests/e2e/x_server.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdlib>
+#include <dirent.h>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace gachapoko::test {
 
 namespace {
 std::string g_display;
 std::string g_unavailable = "no X server was started";
+pid_t g_serverPid = -1;
+
+// The parent process id from /proc/PID/stat: the fourth field, after the name in parentheses.
+pid_t parentOf(const std::string& pid) {
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const auto nameEnd = line.rfind(')');
+    if (nameEnd == std::string::npos) {
+        return -1;
+    }
+    std::istringstream fields(line.substr(nameEnd + 1));
+    char state = 0;
+    pid_t parent = -1;
+    fields >> state >> parent;
+    return parent;
+}
+
+std::string commandLineOf(const std::string& pid) {
+    std::ifstream file("/proc/" + pid + "/cmdline");
+    std::string command((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (char& c : command) {
+        if (c == '\0') {
+            c = ' ';
+        }
+    }
+    return pid + ": " + (command.empty() ? "(ended, not yet reaped)" : command);
+}
 } // namespace
 
 const std::string& xDisplay() {
@@ -21,10 +56,36 @@ const std::string& xUnavailableReason() {
     return g_unavailable;
 }
 
+std::vector<std::string> reapLeftoverProcesses() {
+    std::vector<std::string> left;
+    DIR* proc = opendir("/proc");
+    if (proc == nullptr) {
+        return left;
+    }
+    while (const dirent* entry = readdir(proc)) {
+        const std::string pid = entry->d_name;
+        if (pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const auto number = static_cast<pid_t>(std::stol(pid));
+        if (number == g_serverPid || parentOf(pid) != getpid()) {
+            continue;
+        }
+        left.push_back(commandLineOf(pid));
+        kill(number, SIGKILL);
+        waitpid(number, nullptr, 0);
+    }
+    closedir(proc);
+    return left;
+}
+
 } // namespace gachapoko::test
 
 int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
+    // Daemons that a program under test starts and abandons (a session bus, say) become this
+    // process's children instead of init's, so the tests can see them.
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
     if (GTEST_FLAG_GET(list_tests)) {
         return RUN_ALL_TESTS();
     }
@@ -35,6 +96,7 @@ int main(int argc, char* argv[]) {
         return RUN_ALL_TESTS();
     }
     gachapoko::test::g_display = server.display();
+    gachapoko::test::g_serverPid = server.pid();
     gachapoko::test::g_unavailable.clear();
     setenv("DISPLAY", server.display().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);

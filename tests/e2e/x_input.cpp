@@ -3,7 +3,9 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <clocale>
 
 namespace gachapoko::test {
 
@@ -94,6 +96,29 @@ unsigned long XInput::findWindow(long pid, const std::string& title) {
         XFree(children);
     }
     return found;
+}
+
+std::string XInput::legacyTitle(unsigned long window) {
+    XTextProperty property{};
+    if (XGetWMName(m_display, window, &property) == 0 || property.value == nullptr) {
+        return {};
+    }
+    // Xlib decodes compound text through the locale: decode in a UTF-8 one, whatever this
+    // process runs under.
+    const std::string previous = std::setlocale(LC_CTYPE, nullptr);
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+    char** list = nullptr;
+    int count = 0;
+    std::string title;
+    if (Xutf8TextPropertyToTextList(m_display, &property, &list, &count) >= Success && count > 0) {
+        title = list[0];
+    }
+    if (list != nullptr) {
+        XFreeStringList(list);
+    }
+    std::setlocale(LC_CTYPE, previous.c_str());
+    XFree(property.value);
+    return title;
 }
 
 bool XInput::windowOrigin(unsigned long window, int& x, int& y) {

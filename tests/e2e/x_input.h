@@ -32,6 +32,9 @@ public:
 
     // The top-level window of process `pid` titled `title`, or 0 while there is none.
     unsigned long findWindow(long pid, const std::string& title);
+    // The window's legacy title (WM_NAME) as window managers that read only it show it, in
+    // UTF-8; empty when it has none.
+    std::string legacyTitle(unsigned long window);
     // Where the window's client area lies on the screen.
     bool windowOrigin(unsigned long window, int& x, int& y);
     // What the close box does: asks the window to close through the window manager protocol.

@@ -19,6 +19,7 @@ public:
 
     // ":N", valid after a successful start.
     const std::string& display() const { return m_display; }
+    pid_t pid() const { return m_pid; }
 
 private:
     pid_t m_pid = -1;

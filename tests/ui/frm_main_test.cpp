@@ -208,7 +208,6 @@ TEST(FrmMainCreation, StartsHiddenWithTitlePictureEmptyLinesAndNothingRunning) {
     EXPECT_EQ(frm.picMain()->picture(), *title);
     EXPECT_FALSE(frm.cmdNext()->isHidden());
     EXPECT_FALSE(frm.timer().isActive());
-    EXPECT_EQ(frm.timer().timerType(), Qt::PreciseTimer);
     for (SiteIndex i = 0; i < SiteCount; ++i) {
         EXPECT_FALSE(frm.picMain()->site(i)->isEnabled());
         EXPECT_TRUE(frm.picMain()->site(i)->testAttribute(Qt::WA_TransparentForMouseEvents));
