@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-gothic                  # a Japanese face for the captions
     clang-format                          # the check that the sources follow .clang-format
     xvfb libxtst-dev                      # a real X server and input injection for the window tests
+    dbus-x11                              # the session bus autolaunch the program must not trigger
 )
 
 missing=()

@@ -2,6 +2,10 @@
 // hint, a burst of 2000 mixed presses, a refused site, a lost and a won bout, the other
 // opponents, the goddess revealed, the final opponent lost to and beaten, and the closing screen.
 // Each scene is checked on the widgets and on a screenshot, which is kept as a PNG.
+//
+// Two bouts run their real ten seconds: the forest's, with the burst, and the one that beats
+// the final opponent. The others are cut short once their presses are counted (the timer is set
+// anew to fire at once, as the View allows); the logic tests play every bout's rules through.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "tests/e2e/e2e_environment.h"
@@ -166,9 +170,11 @@ protected:
         return seconds > 0 ? count / seconds : 0;
     }
 
+    enum class Length { TenSeconds, CutShort };
+
     // Starts a bout with "Next", presses `count` times, and waits for the verdict. Checks that
-    // every press was counted before the bell and that the bout lasted ten seconds.
-    void playBout(int count, bool fast) {
+    // every press was counted before the bell and that a full bout lasted ten seconds.
+    void playBout(int count, bool fast, Length length = Length::CutShort) {
         const std::array<QString, 3> before = lines();
         QElapsedTimer bout;
         bout.start();
@@ -192,11 +198,16 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return m_frm->gameState().Presses == count; }, 5000))
             << "counted " << m_frm->gameState().Presses << " of " << count;
         EXPECT_TRUE(m_frm->timer().isActive()) << "the bout ended before the presses were in";
+        if (length == Length::CutShort) {
+            m_frm->SetTimerInterval(1);
+        }
         ASSERT_TRUE(QTest::qWaitFor([&] { return m_frm->cmdNext()->isVisible(); }, 15000));
         const qint64 elapsed = bout.elapsed();
-        std::printf("bout: %lld ms\n", static_cast<long long>(elapsed));
-        EXPECT_GE(elapsed, 9995);
-        EXPECT_LE(elapsed, 11000);
+        if (length == Length::TenSeconds) {
+            std::printf("bout: %lld ms\n", static_cast<long long>(elapsed));
+            EXPECT_GE(elapsed, 9995);
+            EXPECT_LE(elapsed, 11000);
+        }
         EXPECT_FALSE(m_frm->timer().isActive());
     }
 
@@ -216,9 +227,9 @@ protected:
                      true});
     }
 
-    void winBout(SiteIndex site, int count, bool fast = false) {
+    void winBout(SiteIndex site, int count, bool fast = false, Length length = Length::CutShort) {
         encounter(site);
-        playBout(count, fast);
+        playBout(count, fast, length);
         const PictureId picture = SiteTable[static_cast<std::size_t>(site)].PictureId;
         expectScene({"won", picture, {text(WonLine0), text(WonLine1), presses(count)}, true});
         backToMap();
@@ -257,7 +268,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     backToMap();
 
     // The forest falls to a burst of 2000 presses of both buttons, far faster than a hand.
-    winBout(0, 2000, true);
+    winBout(0, 2000, true, Length::TenSeconds);
 
     // A beaten place refuses the visit; pointing at it on the way has named it.
     clickSite(0);
@@ -295,7 +306,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
                  FinalOpponentPicture,
                  {text(LostLine0), text(LostLine1), presses(60)},
                  true});
-    playBout(170, true);
+    playBout(170, true, Length::TenSeconds);
     expectScene({"final-beaten",
                  FinalOpponentBeatenPicture,
                  {text(FinalOpponentBeatenLines[0]), text(FinalOpponentBeatenLines[1]),
