@@ -3,8 +3,8 @@
 // pixel; these use only + - * / and floor, which IEEE arithmetic rounds alike everywhere, so
 // every build paints the same bytes. They are accurate to a few units in the last place.
 //
-// The painter may use the C library only where IEEE 754 defines the result exactly: sqrt
-// (correctly rounded), floor, ceil, lround and ldexp (exact), fabs, min and max.
+// Elsewhere the painter uses the C library only where IEEE 754 fixes the result exactly: sqrt
+// (correctly rounded), and floor, ceil, fabs and ldexp (exact).
 #pragma once
 
 namespace gachapoko::painter {
