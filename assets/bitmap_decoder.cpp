@@ -5,19 +5,8 @@ namespace gachapoko {
 
 namespace {
 
-constexpr std::size_t InfoHeaderSize = 40;
 constexpr std::int32_t LargestSide = 4096;
 constexpr int IconSide = 32;
-
-std::uint32_t read32(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint32_t>(d[at]) | static_cast<std::uint32_t>(d[at + 1]) << 8 |
-           static_cast<std::uint32_t>(d[at + 2]) << 16 |
-           static_cast<std::uint32_t>(d[at + 3]) << 24;
-}
-
-std::uint16_t read16(std::span<const std::uint8_t> d, std::size_t at) {
-    return static_cast<std::uint16_t>(d[at] | d[at + 1] << 8);
-}
 
 DecodedBitmap failure(BitmapError error) {
     return {std::nullopt, error};
@@ -61,32 +50,13 @@ const char* describe(BitmapError error) {
     return "unknown error";
 }
 
-std::optional<BitmapHeader> readBitmapHeader(std::span<const std::uint8_t> data) {
-    if (data.size() < InfoHeaderSize) {
-        return std::nullopt;
-    }
-    BitmapHeader h;
-    h.headerSize = read32(data, 0);
-    h.width = static_cast<std::int32_t>(read32(data, 4));
-    h.height = static_cast<std::int32_t>(read32(data, 8));
-    h.planes = read16(data, 12);
-    h.bitCount = read16(data, 14);
-    h.compression = read32(data, 16);
-    h.imageSize = read32(data, 20);
-    h.xPixelsPerMetre = static_cast<std::int32_t>(read32(data, 24));
-    h.yPixelsPerMetre = static_cast<std::int32_t>(read32(data, 28));
-    h.coloursUsed = read32(data, 32);
-    h.coloursImportant = read32(data, 36);
-    return h;
-}
-
 DecodedBitmap decodePictureBitmap(std::span<const std::uint8_t> data) {
     const std::optional<BitmapHeader> header = readBitmapHeader(data);
     if (!header) {
         return failure(BitmapError::TooShort);
     }
     const BitmapHeader& h = *header;
-    if (h.headerSize != InfoHeaderSize) {
+    if (h.headerSize != BitmapHeaderSize) {
         return failure(BitmapError::HeaderSize);
     }
     if (h.width <= 0 || h.width > LargestSide || h.height == 0 || h.height < -LargestSide ||
@@ -120,7 +90,7 @@ DecodedBitmap decodePictureBitmap(std::span<const std::uint8_t> data) {
     if (h.imageSize != 0 && h.imageSize != rowsSize) {
         return failure(BitmapError::ImageSize);
     }
-    const std::size_t paletteAt = InfoHeaderSize;
+    const std::size_t paletteAt = BitmapHeaderSize;
     const std::size_t rowsAt = paletteAt + 4 * paletteEntries;
     if (data.size() < rowsAt) {
         return failure(BitmapError::TruncatedPalette);
@@ -175,7 +145,7 @@ DecodedBitmap decodeIconBitmap(std::span<const std::uint8_t> data) {
         return failure(BitmapError::TooShort);
     }
     const BitmapHeader& h = *header;
-    if (h.headerSize != InfoHeaderSize) {
+    if (h.headerSize != BitmapHeaderSize) {
         return failure(BitmapError::HeaderSize);
     }
     // The height counts the colour image and the mask.
@@ -196,7 +166,7 @@ DecodedBitmap decodeIconBitmap(std::span<const std::uint8_t> data) {
     }
     constexpr std::size_t ColourStride = IconSide / 2;
     constexpr std::size_t MaskStride = IconSide / 8;
-    constexpr std::size_t PaletteAt = InfoHeaderSize;
+    constexpr std::size_t PaletteAt = BitmapHeaderSize;
     constexpr std::size_t ColourAt = PaletteAt + 16 * 4;
     constexpr std::size_t MaskAt = ColourAt + ColourStride * IconSide;
     constexpr std::size_t End = MaskAt + MaskStride * IconSide;

@@ -3,6 +3,8 @@
 // read, so damaged data gives an error, never a read past its end.
 #pragma once
 
+#include "assets/bitmap_header.h"
+
 #include <QImage>
 #include <cstdint>
 #include <optional>
@@ -27,23 +29,6 @@ enum class BitmapError {
 };
 
 const char* describe(BitmapError error);
-
-// The header fields as stored, before any check but the length.
-struct BitmapHeader {
-    std::uint32_t headerSize = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::uint16_t planes = 0;
-    std::uint16_t bitCount = 0;
-    std::uint32_t compression = 0;
-    std::uint32_t imageSize = 0;
-    std::int32_t xPixelsPerMetre = 0;
-    std::int32_t yPixelsPerMetre = 0;
-    std::uint32_t coloursUsed = 0;
-    std::uint32_t coloursImportant = 0;
-};
-
-std::optional<BitmapHeader> readBitmapHeader(std::span<const std::uint8_t> data);
 
 struct DecodedBitmap {
     std::optional<QImage> image;

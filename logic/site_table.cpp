@@ -13,40 +13,46 @@ const SceneLinesText FinalOpponentLines = {u"今まで倒さした敵は全て�
 const SceneLinesText FinalOpponentBeatenLines = {u"な、なぜ俺が負ける．．", u"なぜだ～～～！！",
                                                  u"オレの１００万年の野望が～．．"};
 
-// One row per site, in site index order.
+// One row per site, in site index order: place, resident, scene code, picture, requirement,
+// lines, and the site's region on the map (x, y, width, height).
 const std::array<SiteRow, SiteCount> SiteTable = {{
     {u"森林",
      u"ドワーフ",
      SceneCode::Forest,
      104,
      100,
-     {u"オレはドワーフだ！！", u"ここに来たからには勝負しろ！！", u"いくぞ！！！"}},
+     {u"オレはドワーフだ！！", u"ここに来たからには勝負しろ！！", u"いくぞ！！！"},
+     {8, 8, 61, 36}},
     {u"山",
      u"力士",
      SceneCode::Mountain,
      103,
      120,
-     {u"今、けいこ中でごわす！！", u"じゃましたからには勝負しろごわす！！", u"いくでごわすよ！！"}},
+     {u"今、けいこ中でごわす！！", u"じゃましたからには勝負しろごわす！！", u"いくでごわすよ！！"},
+     {110, 16, 89, 41}},
     // The goddess never fights: her lines depend on the opponents beaten (see below).
-    {u"湖", u"女神", SceneCode::GoddessHint, GoddessPicture, 0, GoddessHintLines},
+    {u"湖", u"女神", SceneCode::GoddessHint, GoddessPicture, 0, GoddessHintLines, {63, 64, 58, 30}},
     {u"街",
      u"若者",
      SceneCode::Town,
      105,
      110,
-     {u"なんだオメェ？", u"オレと勝負してぇのか？", u"それならいくぞ！！"}},
+     {u"なんだオメェ？", u"オレと勝負してぇのか？", u"それならいくぞ！！"},
+     {124, 99, 76, 50}},
     {u"住宅",
      u"次男",
      SceneCode::Houses,
      107,
      80,
-     {u"だれ？今、お留守番しているんだ。", u"早く行かないと痛い目にあうよ。", u"殴るからね！！"}},
+     {u"だれ？今、お留守番しているんだ。", u"早く行かないと痛い目にあうよ。", u"殴るからね！！"},
+     {0, 88, 58, 64}},
     {u"海岸",
      u"長男",
      SceneCode::Coast,
      106,
      130,
-     {u"人生ってせつないよ．．．。", u"海を見ていると勝負したくなる。", u"だから勝負しよう！！"}},
+     {u"人生ってせつないよ．．．。", u"海を見ていると勝負したくなる。", u"だから勝負しよう！！"},
+     {0, 168, 196, 33}},
 }};
 
 // The closing picture's credit line, between two blank lines.

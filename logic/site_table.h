@@ -12,6 +12,16 @@ namespace gachapoko {
 
 using SceneLinesText = std::array<std::u16string_view, CaptionLineCount>;
 
+// A rectangle of the map picture (102) in picture pixels: left, top, width and height.
+struct MapRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    constexpr int right() const { return x + width - 1; } // inclusive
+    constexpr int bottom() const { return y + height - 1; }
+    constexpr bool contains(int px, int py) const {
+        return px >= x && px <= right() && py >= y && py <= bottom();
+    }
+};
+
 struct SiteRow {
     std::u16string_view Place;      // shown in caption line 0 while pointing at the site
     std::u16string_view Resident;   // shown in caption line 2 while pointing at the site
@@ -19,6 +29,9 @@ struct SiteRow {
     gachapoko::PictureId PictureId;
     std::int32_t Required; // presses that win a bout; 0 for the goddess, who never fights
     SceneLinesText Lines;
+    // Where the site's region lies over its place on the map. The regions never overlap; the
+    // window cuts them at the picture's edge (the coast's reaches one row below it).
+    MapRect Region;
 };
 
 extern const std::array<SiteRow, SiteCount> SiteTable;

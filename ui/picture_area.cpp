@@ -1,6 +1,7 @@
 // The picture area and the routing of mouse input over it to the game's handlers.
 #include "ui/picture_area.h"
 
+#include "logic/site_table.h"
 #include "ui/site_region.h"
 
 #include <QGuiApplication>
@@ -11,16 +12,6 @@
 namespace gachapoko {
 
 namespace {
-
-// The six places of the map, in picture pixels.
-constexpr std::array<QRect, SiteCount> SiteRects = {{
-    {8, 8, 61, 36},    // forest
-    {110, 16, 89, 41}, // mountain
-    {63, 64, 58, 30},  // lake
-    {124, 99, 76, 50}, // town
-    {0, 88, 58, 64},   // houses
-    {0, 168, 196, 33}, // coast: one row longer than the picture, cut at the border
-}};
 
 constexpr int PictureSide = 200;
 constexpr float TwipsPerPixel = 15.0F;
@@ -86,7 +77,8 @@ PictureArea::PictureArea(QWidget* parent)
 
     // Created 0 to 5, so the site with the higher index lies on top (they never overlap).
     for (SiteIndex index = 0; index < SiteCount; ++index) {
-        auto* site = new SiteRegion(index, SiteRects[static_cast<std::size_t>(index)], this);
+        const MapRect& r = SiteTable[static_cast<std::size_t>(index)].Region;
+        auto* site = new SiteRegion(index, QRect(r.x, r.y, r.width, r.height), this);
         site->installEventFilter(this);
         m_sites[static_cast<std::size_t>(index)] = site;
     }

@@ -8,7 +8,7 @@
 namespace gachapoko {
 
 SiteRegion::SiteRegion(SiteIndex index, const QRect& pictureRect, QWidget* pictureArea)
-    : QWidget(pictureArea), m_index(index), m_pictureRect(pictureRect) {
+    : QWidget(pictureArea), m_index(index) {
     const auto* frame = qobject_cast<const QFrame*>(pictureArea);
     const QRect inner = frame != nullptr ? frame->contentsRect() : pictureArea->rect();
     setGeometry(pictureRect.translated(inner.topLeft()).intersected(inner));

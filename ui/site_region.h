@@ -16,14 +16,12 @@ public:
     SiteRegion(SiteIndex index, const QRect& pictureRect, QWidget* pictureArea);
 
     SiteIndex index() const { return m_index; }
-    const QRect& pictureRect() const { return m_pictureRect; }
 
     // A disabled site is transparent to the mouse: the picture area under it gets the events.
     void setSiteEnabled(bool enabled);
 
 private:
     SiteIndex m_index;
-    QRect m_pictureRect;
 };
 
 } // namespace gachapoko

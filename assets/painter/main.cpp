@@ -1,31 +1,87 @@
-// The build-time painter: paints every picture and the icon, checks their stored forms, and
-// writes them for the build to embed; with --png it also writes pictures to look at.
+// The build-time painter: paints every picture of the catalogue and the icon, checks their
+// stored forms, and writes what it is asked for: the source file the build compiles them into,
+// PNGs to look at, or a contact sheet of them all.
 //
-//   gachapoko_painter --out DIR --source FILE [--png DIR]
+//   gachapoko_painter [--source FILE] [--png DIR] [--sheet FILE] [--only ID]
 #include "assets/bitmap_decoder.h"
 #include "assets/painter/catalogue.h"
 
 #include <QImage>
+#include <QPainter>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <span>
+#include <optional>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace {
 
+using gachapoko::PictureId;
 using gachapoko::painter::Bytes;
 using gachapoko::painter::StoredPicture;
+
+constexpr const char* Usage = "usage: gachapoko_painter [--source FILE] [--png DIR] [--sheet FILE] "
+                              "[--only ID]\n"
+                              "  --source FILE  the stored pictures and icon as C++ byte arrays\n"
+                              "  --png DIR      each picture as PNG, also at twice the size, and "
+                              "the icon at 1x and 8x\n"
+                              "  --sheet FILE   all pictures and the icon on one PNG\n"
+                              "  --only ID      paint only picture ID (with --png)\n";
+
+struct Options {
+    std::string source;
+    std::string pngDir;
+    std::string sheet;
+    std::optional<PictureId> only;
+};
+
+std::optional<Options> parseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; i += 2) {
+        const std::string_view flag = argv[i];
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "painter: %s needs a value\n", argv[i]);
+            return std::nullopt;
+        }
+        const std::string value = argv[i + 1];
+        if (flag == "--source") {
+            options.source = value;
+        } else if (flag == "--png") {
+            options.pngDir = value;
+        } else if (flag == "--sheet") {
+            options.sheet = value;
+        } else if (flag == "--only") {
+            const int id = std::atoi(value.c_str());
+            if (gachapoko::painter::findPicture(static_cast<PictureId>(id)) == nullptr ||
+                std::to_string(id) != value) {
+                std::fprintf(stderr, "painter: no picture %s (the ids are 101 to 111)\n",
+                             value.c_str());
+                return std::nullopt;
+            }
+            options.only = static_cast<PictureId>(id);
+        } else {
+            std::fprintf(stderr, "painter: unknown option %s\n", argv[i]);
+            return std::nullopt;
+        }
+    }
+    if (options.source.empty() && options.pngDir.empty() && options.sheet.empty()) {
+        return std::nullopt;
+    }
+    if (options.only && (!options.source.empty() || !options.sheet.empty())) {
+        std::fprintf(stderr, "painter: --source and --sheet need every picture, not --only\n");
+        return std::nullopt;
+    }
+    return options;
+}
 
 bool writeFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
     return static_cast<bool>(out);
-}
-
-std::string bytesFile(const Bytes& bytes) {
-    return std::string(bytes.begin(), bytes.end());
 }
 
 // The byte arrays as C++ source, one line of 24 numbers at a time.
@@ -59,60 +115,98 @@ std::string embeddingSource(const std::vector<StoredPicture>& pictures, const By
     return source;
 }
 
+// The stored bytes decoded the way the game decodes them, so what is looked at is what is shown.
+std::optional<QImage> decodedPicture(const StoredPicture& picture) {
+    return gachapoko::decodePictureBitmap(picture.bytes).image;
+}
+
 bool writePngs(const std::string& dir, const std::vector<StoredPicture>& pictures,
-               const Bytes& icon) {
-    for (const auto& [id, bytes] : pictures) {
-        const auto decoded = gachapoko::decodePictureBitmap(bytes);
-        const std::string name = dir + "/picture-" + std::to_string(id);
+               const Bytes* icon) {
+    for (const StoredPicture& picture : pictures) {
+        const std::optional<QImage> image = decodedPicture(picture);
+        const std::string name = dir + "/picture-" + std::to_string(picture.id);
         // Each picture as it is, and twice as large for a closer look.
-        if (!decoded.image || !decoded.image->save(QString::fromStdString(name + ".png")) ||
-            !decoded.image->scaled(400, 400).save(QString::fromStdString(name + "-x2.png"))) {
-            std::fprintf(stderr, "painter: cannot write the PNG of picture %d\n", id);
+        if (!image || !image->save(QString::fromStdString(name + ".png")) ||
+            !image->scaled(image->size() * 2).save(QString::fromStdString(name + "-x2.png"))) {
+            std::fprintf(stderr, "painter: cannot write the PNG of picture %d\n", picture.id);
             return false;
         }
+        // How many colours it uses, for the flat faces' modest count.
+        std::set<QRgb> colours;
+        for (int y = 0; y < image->height(); ++y) {
+            for (int x = 0; x < image->width(); ++x) {
+                colours.insert(image->pixel(x, y));
+            }
+        }
+        std::printf("%s.png: %zu colours\n", name.c_str(), colours.size());
     }
-    const auto decoded = gachapoko::decodeIconBitmap(icon);
-    if (!decoded.image || !decoded.image->save(QString::fromStdString(dir + "/icon.png")) ||
-        !decoded.image->scaled(256, 256).save(QString::fromStdString(dir + "/icon-x8.png"))) {
+    if (icon == nullptr) {
+        return true;
+    }
+    const std::optional<QImage> image = gachapoko::decodeIconBitmap(*icon).image;
+    if (!image || !image->save(QString::fromStdString(dir + "/icon.png")) ||
+        !image->scaled(image->size() * 8).save(QString::fromStdString(dir + "/icon-x8.png"))) {
         std::fprintf(stderr, "painter: cannot write the PNGs of the icon\n");
         return false;
     }
     return true;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::string outDir, sourceFile, pngDir;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string_view flag = argv[i];
-        if (flag == "--out") {
-            outDir = argv[i + 1];
-        } else if (flag == "--source") {
-            sourceFile = argv[i + 1];
-        } else if (flag == "--png") {
-            pngDir = argv[i + 1];
-        } else {
-            std::fprintf(stderr, "painter: unknown option %s\n", argv[i]);
-            return 2;
+// Every picture at its real size in id order, four to a row, and the icon four times enlarged
+// in the last place, on grey.
+bool writeSheet(const std::string& file, const std::vector<StoredPicture>& pictures,
+                const Bytes& icon) {
+    constexpr int Cell = gachapoko::painter::PictureSize, Gap = 8, Columns = 4;
+    const int places = static_cast<int>(pictures.size()) + 1;
+    const int rows = (places + Columns - 1) / Columns;
+    QImage sheet(Gap + Columns * (Cell + Gap), Gap + rows * (Cell + Gap), QImage::Format_RGB32);
+    sheet.fill(qRgb(128, 128, 128));
+    QPainter painter(&sheet);
+    const auto corner = [&](int place) {
+        return QPoint(Gap + place % Columns * (Cell + Gap), Gap + place / Columns * (Cell + Gap));
+    };
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const std::optional<QImage> image = decodedPicture(pictures[i]);
+        if (!image) {
+            return false;
         }
+        painter.drawImage(corner(static_cast<int>(i)), *image);
     }
-    if (argc % 2 == 0 || (outDir.empty() && sourceFile.empty() && pngDir.empty())) {
-        std::fprintf(stderr, "usage: %s [--out DIR] [--source FILE] [--png DIR]\n", argv[0]);
-        return 2;
+    const std::optional<QImage> iconImage = gachapoko::decodeIconBitmap(icon).image;
+    if (!iconImage) {
+        return false;
     }
+    const QImage large = iconImage->scaled(iconImage->size() * 4);
+    painter.drawImage(corner(places - 1) +
+                          QPoint((Cell - large.width()) / 2, (Cell - large.height()) / 2),
+                      large);
+    painter.end();
+    return sheet.save(QString::fromStdString(file));
+}
 
-    for (const std::string& dir : {outDir, pngDir}) {
-        std::error_code error;
-        if (!dir.empty() && !std::filesystem::create_directories(dir, error) && error) {
-            std::fprintf(stderr, "painter: cannot create %s\n", dir.c_str());
-            return 1;
-        }
+bool makeDirectory(const std::string& dir) {
+    std::error_code error;
+    if (!std::filesystem::create_directories(dir, error) && error) {
+        std::fprintf(stderr, "painter: cannot create %s\n", dir.c_str());
+        return false;
     }
+    return true;
+}
 
-    const std::vector<StoredPicture> pictures = gachapoko::painter::paintAllPictures();
+int run(const Options& options) {
+    std::vector<StoredPicture> pictures;
+    std::vector<std::string> problems;
+    if (options.only) {
+        const auto* row = gachapoko::painter::findPicture(*options.only);
+        pictures.push_back(gachapoko::painter::paintStored(*row));
+        problems = gachapoko::painter::checkStoredPicture(*row, pictures.back().bytes);
+    } else {
+        pictures = gachapoko::painter::paintAllPictures();
+    }
     const Bytes icon = gachapoko::painter::paintStoredIcon();
-    const auto problems = gachapoko::painter::checkStoredPictures(pictures, icon);
+    if (!options.only) {
+        problems = gachapoko::painter::checkStoredPictures(pictures, icon);
+    }
     for (const auto& problem : problems) {
         std::fprintf(stderr, "painter: %s\n", problem.c_str());
     }
@@ -120,24 +214,34 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (!outDir.empty()) {
-        for (const auto& [id, bytes] : pictures) {
-            if (!writeFile(outDir + "/picture-" + std::to_string(id) + ".dib", bytesFile(bytes))) {
-                std::fprintf(stderr, "painter: cannot write into %s\n", outDir.c_str());
-                return 1;
-            }
-        }
-        if (!writeFile(outDir + "/icon.dib", bytesFile(icon))) {
-            std::fprintf(stderr, "painter: cannot write into %s\n", outDir.c_str());
-            return 1;
-        }
-    }
-    if (!sourceFile.empty() && !writeFile(sourceFile, embeddingSource(pictures, icon))) {
-        std::fprintf(stderr, "painter: cannot write %s\n", sourceFile.c_str());
+    if (!options.source.empty() && !writeFile(options.source, embeddingSource(pictures, icon))) {
+        std::fprintf(stderr, "painter: cannot write %s\n", options.source.c_str());
         return 1;
     }
-    if (!pngDir.empty() && !writePngs(pngDir, pictures, icon)) {
+    if (!options.pngDir.empty() &&
+        (!makeDirectory(options.pngDir) ||
+         !writePngs(options.pngDir, pictures, options.only ? nullptr : &icon))) {
+        return 1;
+    }
+    if (!options.sheet.empty() && !writeSheet(options.sheet, pictures, icon)) {
+        std::fprintf(stderr, "painter: cannot write %s\n", options.sheet.c_str());
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<Options> options = parseOptions(argc, argv);
+    if (!options) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    try {
+        return run(*options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "painter: %s\n", error.what());
+        return 1;
+    }
 }

@@ -18,6 +18,11 @@ std::uint32_t key(Rgb c) {
     return static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | c.b;
 }
 
+Rgb colourOf(std::uint32_t key) {
+    return {static_cast<std::uint8_t>(key >> 16), static_cast<std::uint8_t>(key >> 8 & 0xFF),
+            static_cast<std::uint8_t>(key & 0xFF)};
+}
+
 // A box of distinct colours with their pixel counts.
 struct Box {
     std::vector<std::pair<Rgb, int>> colours;
@@ -136,37 +141,56 @@ int brightness(Rgb c) {
 
 } // namespace
 
-IndexedPicture quantise(const RgbPicture& picture, int colourEntries, int greyTolerance) {
-    std::vector<std::pair<Rgb, int>> greys, colours;
-    {
-        std::vector<std::uint32_t> keys;
-        keys.reserve(picture.pixels.size());
-        for (const Rgb c : picture.pixels) {
-            keys.push_back(key(c));
-        }
-        std::sort(keys.begin(), keys.end());
-        for (std::size_t i = 0; i < keys.size();) {
-            std::size_t j = i;
-            while (j < keys.size() && keys[j] == keys[i]) {
-                ++j;
-            }
-            const Rgb c{static_cast<std::uint8_t>(keys[i] >> 16),
-                        static_cast<std::uint8_t>(keys[i] >> 8 & 0xFF),
-                        static_cast<std::uint8_t>(keys[i] & 0xFF)};
-            (isGrey(c, greyTolerance) ? greys : colours).push_back({c, static_cast<int>(j - i)});
-            i = j;
+IndexedPicture quantise(const RgbPicture& picture, const PaletteBudget& budget) {
+    // The exact colours that occur, in the order given, each once.
+    std::vector<std::uint32_t> keys;
+    keys.reserve(picture.pixels.size());
+    for (const Rgb c : picture.pixels) {
+        keys.push_back(key(c));
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::uint32_t> exact;
+    for (const Rgb c : budget.exact) {
+        if (std::binary_search(keys.begin(), keys.end(), key(c)) &&
+            std::find(exact.begin(), exact.end(), key(c)) == exact.end()) {
+            exact.push_back(key(c));
         }
     }
-    int colourBudget = std::min<int>(colourEntries, static_cast<int>(colours.size()));
-    const int greyBudget = std::min<int>(256 - colourBudget, static_cast<int>(greys.size()));
-    colourBudget = std::min<int>(256 - greyBudget, static_cast<int>(colours.size()));
 
-    std::vector<Box> boxes = medianCut(std::move(greys), greyBudget);
-    std::sort(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
-        return brightness(a.mean()) < brightness(b.mean());
+    std::vector<std::pair<Rgb, int>> greys, colours;
+    for (std::size_t i = 0; i < keys.size();) {
+        std::size_t j = i;
+        while (j < keys.size() && keys[j] == keys[i]) {
+            ++j;
+        }
+        if (std::find(exact.begin(), exact.end(), keys[i]) == exact.end()) {
+            const Rgb c = colourOf(keys[i]);
+            (isGrey(c, budget.greyTolerance) ? greys : colours)
+                .push_back({c, static_cast<int>(j - i)});
+        }
+        i = j;
+    }
+    const int remaining = 256 - static_cast<int>(exact.size());
+    int colourBudget = std::min<int>(budget.colourEntries, static_cast<int>(colours.size()));
+    const int greyBudget = std::min<int>(remaining - colourBudget, static_cast<int>(greys.size()));
+    colourBudget = std::min<int>(remaining - greyBudget, static_cast<int>(colours.size()));
+
+    std::vector<Box> boxes;
+    for (const std::uint32_t k : exact) {
+        boxes.push_back({{{colourOf(k), 1}}});
+    }
+    std::vector<Box> greyBoxes = medianCut(std::move(greys), greyBudget);
+    // Dark to light; ties go by the mean's value and then keep their order, so that no standard
+    // library's sorting algorithm can order them otherwise.
+    std::stable_sort(greyBoxes.begin(), greyBoxes.end(), [](const Box& a, const Box& b) {
+        const Rgb ma = a.mean(), mb = b.mean();
+        return brightness(ma) != brightness(mb) ? brightness(ma) < brightness(mb)
+                                                : key(ma) < key(mb);
     });
-    std::vector<Box> colourBoxes = medianCut(std::move(colours), colourBudget);
-    for (auto& b : colourBoxes) {
+    for (auto& b : greyBoxes) {
+        boxes.push_back(std::move(b));
+    }
+    for (auto& b : medianCut(std::move(colours), colourBudget)) {
         boxes.push_back(std::move(b));
     }
 

@@ -114,5 +114,51 @@ TEST(SiteTable, GoddessSiteCarriesHerHintAndNoBout) {
     EXPECT_EQ(goddess.Required, 0);
 }
 
+// Which site's region holds the picture pixel, or -1 for the bare map.
+int siteAt(int x, int y) {
+    for (std::size_t site = 0; site < SiteTable.size(); ++site) {
+        if (SiteTable[site].Region.contains(x, y)) {
+            return static_cast<int>(site);
+        }
+    }
+    return -1;
+}
+
+TEST(SiteTable, RegionsNeverOverlapAndStayOnThePicture) {
+    for (std::size_t site = 0; site < SiteTable.size(); ++site) {
+        const MapRect& r = SiteTable[site].Region;
+        SCOPED_TRACE("site " + std::to_string(site));
+        EXPECT_GE(r.x, 0);
+        EXPECT_GE(r.y, 0);
+        EXPECT_LE(r.right(), 199);
+        EXPECT_LE(r.bottom(), 200); // the coast's reaches one row below the picture
+        EXPECT_GT(r.width * r.height, 0);
+    }
+    for (int y = 0; y <= 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            int holders = 0;
+            for (const SiteRow& row : SiteTable) {
+                holders += row.Region.contains(x, y) ? 1 : 0;
+            }
+            ASSERT_LE(holders, 1) << x << "," << y;
+        }
+    }
+}
+
+// The regions' edges, pixel by pixel, where a click on the map lands in a site or on bare map.
+TEST(SiteTable, RegionEdgesFallOnTheRightPixels) {
+    struct Probe {
+        int x, y, site;
+    };
+    for (const Probe& p : std::initializer_list<Probe>{
+             {8, 8, 0},      {7, 8, -1},    {8, 7, -1},    {68, 43, 0},    {69, 43, -1},
+             {68, 44, -1},   {110, 16, 1},  {109, 30, -1}, {198, 56, 1},   {63, 64, 2},
+             {120, 93, 2},   {124, 99, 3},  {199, 148, 3}, {123, 120, -1}, {0, 88, 4},
+             {57, 151, 4},   {58, 120, -1}, {0, 168, 5},   {195, 199, 5},  {196, 190, -1},
+             {199, 199, -1}, {100, 160, -1}}) {
+        EXPECT_EQ(siteAt(p.x, p.y), p.site) << p.x << "," << p.y;
+    }
+}
+
 } // namespace
 } // namespace gachapoko::test

@@ -1,8 +1,10 @@
 // The map: each place lies under the site region the player clicks, the parts said to lie
 // outside do, no place reaches into another's region, and the ground between stays bare.
 #include "assets/picture_lookup.h"
+#include "logic/site_table.h"
 #include "tests/pictures/stored_data.h"
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
@@ -17,15 +19,16 @@ struct Rect {
     int left, top, right, bottom; // inclusive
 };
 
-// The site regions as the window lays them out, cut to the picture.
-constexpr std::array<Rect, 6> Regions = {{
-    {8, 8, 68, 43},      // forest
-    {110, 16, 198, 56},  // mountain
-    {63, 64, 120, 93},   // lake
-    {124, 99, 199, 148}, // town
-    {0, 88, 57, 151},    // houses
-    {0, 168, 195, 199},  // coast
-}};
+// The site regions of the site table, as the window lays them out: cut to the picture.
+std::array<Rect, SiteCount> regions() {
+    std::array<Rect, SiteCount> cut{};
+    for (std::size_t site = 0; site < cut.size(); ++site) {
+        const MapRect& r = SiteTable[site].Region;
+        cut[site] = {r.x, r.y, std::min(r.right(), 199), std::min(r.bottom(), 199)};
+    }
+    return cut;
+}
+const std::array<Rect, SiteCount> Regions = regions();
 
 // The main colours of each place; a pixel within the tolerance clearly shows that place.
 struct Place {

@@ -1,11 +1,12 @@
-// The painter: it paints the same bytes every time, and its own check of the stored forms
-// catches the faults it is there to catch.
+// The painter: it paints the same bytes every time, its catalogue holds every picture once under
+// its id, and its own check of the stored forms catches the faults it is there to catch.
 #include "assets/painter/catalogue.h"
-#include "assets/painter/quantise.h"
+#include "logic/site_table.h"
 #include "tests/pictures/stored_data.h"
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace gachapoko::test {
 namespace {
@@ -16,12 +17,47 @@ TEST(Painter, PaintsTheBytesTheProgramCarries) {
     const std::vector<StoredPicture> pictures = painter::paintAllPictures();
     ASSERT_EQ(pictures.size(), 11u);
     for (const auto& [id, bytes] : pictures) {
-        EXPECT_EQ(bytes, storedPicture(static_cast<std::int16_t>(id))) << id;
+        EXPECT_EQ(bytes, storedPicture(id)) << id;
     }
     EXPECT_EQ(painter::paintStoredIcon(), storedIcon());
 }
 
-TEST(Painter, CheckCatchesWrongHeadersPalettesAndSizes) {
+TEST(Painter, CatalogueHoldsEachIdFrom101To111OnceInOrder) {
+    ASSERT_EQ(painter::Catalogue.size(), 11u);
+    for (std::size_t i = 0; i < painter::Catalogue.size(); ++i) {
+        const PictureId id = static_cast<PictureId>(101 + i);
+        EXPECT_EQ(painter::Catalogue[i].id, id);
+        EXPECT_EQ(painter::findPicture(id), &painter::Catalogue[i]);
+    }
+    EXPECT_EQ(painter::findPicture(100), nullptr);
+    EXPECT_EQ(painter::findPicture(112), nullptr);
+}
+
+TEST(Painter, RefusesToStoreAPictureInAnotherFormThanItIsPainted) {
+    painter::CataloguedPicture title = *painter::findPicture(TitlePicture);
+    title.form = painter::StoredForm::Indexed;
+    title.palette = painter::PaletteKind::Own;
+    EXPECT_THROW((void)painter::paintStored(title), std::logic_error);
+    painter::CataloguedPicture closing = *painter::findPicture(ClosingPicture);
+    closing.form = painter::StoredForm::TrueColour;
+    closing.palette = painter::PaletteKind::None;
+    EXPECT_THROW((void)painter::paintStored(closing), std::logic_error);
+}
+
+// Covers one site's region of the stored map with the map's ground colour.
+void clearSite(Bytes& map, SiteIndex site) {
+    const MapRect& r = SiteTable[static_cast<std::size_t>(site)].Region;
+    for (int y = r.y; y <= std::min(r.bottom(), 199); ++y) {
+        for (int x = r.x; x <= std::min(r.right(), 199); ++x) {
+            const std::size_t at = 40 + static_cast<std::size_t>((199 - y) * 600 + 3 * x);
+            map[at] = 191; // blue, green, red of the pale yellow-green ground
+            map[at + 1] = 255;
+            map[at + 2] = 223;
+        }
+    }
+}
+
+TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
     const std::vector<StoredPicture> good = painter::paintAllPictures();
     const Bytes icon = painter::paintStoredIcon();
     ASSERT_TRUE(painter::checkStoredPictures(good, icon).empty());
@@ -33,6 +69,8 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesAndSizes) {
     const std::vector<Fault> faults = {
         {"title a byte short", 0, [](Bytes& b) { b.pop_back(); }},
         {"map without resolution", 1, [](Bytes& b) { setField32(b, offset::XPixelsPerMetre, 0); }},
+        {"map with the forest's site bare", 1, [](Bytes& b) { clearSite(b, 0); }},
+        {"map with the coast's site bare", 1, [](Bytes& b) { clearSite(b, 5); }},
         {"face with own-palette header", 3,
          [](Bytes& b) { setField32(b, offset::ColoursUsed, 0); }},
         {"face with a changed palette entry", 4, [](Bytes& b) { b[40 + 4 * 100] ^= 1; }},
@@ -51,35 +89,18 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesAndSizes) {
         std::vector<StoredPicture> pictures = good;
         f.apply(pictures[f.picture].bytes);
         EXPECT_FALSE(painter::checkStoredPictures(pictures, icon).empty()) << f.name;
+        EXPECT_FALSE(
+            painter::checkStoredPicture(painter::Catalogue[f.picture], pictures[f.picture].bytes)
+                .empty())
+            << f.name;
     }
+    std::vector<StoredPicture> swapped = good;
+    std::swap(swapped[2], swapped[3]);
+    EXPECT_FALSE(painter::checkStoredPictures(swapped, icon).empty()) << "103 and 104 swapped";
     Bytes badIcon = icon;
     badIcon[40 + 4 * 10 + 1] = 200; // bright green made paler
     EXPECT_FALSE(painter::checkStoredPictures(good, badIcon).empty());
-}
-
-TEST(Quantise, UsesEveryEntryAndPutsGreysFirstDarkToLight) {
-    painter::RgbPicture picture;
-    // 40,000 pixels: a grey ramp and a band of distinct greens.
-    for (int y = 0; y < 200; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            const auto v = static_cast<std::uint8_t>((x + y * 7) % 256);
-            picture.at(x, y) = y < 150 ? painter::Rgb{v, v, v}
-                                       : painter::Rgb{static_cast<std::uint8_t>(x / 2), v, 0};
-        }
-    }
-    const painter::IndexedPicture indexed = painter::quantise(picture, 40);
-    EXPECT_EQ(painter::usedEntries(indexed), 256);
-    for (int i = 1; i < 216; ++i) {
-        const painter::Rgb a = indexed.palette[static_cast<std::size_t>(i - 1)];
-        const painter::Rgb b = indexed.palette[static_cast<std::size_t>(i)];
-        ASSERT_LE(299 * a.r + 587 * a.g + 114 * a.b, 299 * b.r + 587 * b.g + 114 * b.b) << i;
-    }
-    // Each pixel lands on an entry close to its own colour.
-    for (std::size_t p = 0; p < picture.pixels.size(); p += 37) {
-        const painter::Rgb want = picture.pixels[p];
-        const painter::Rgb got = indexed.palette[indexed.indices[p]];
-        EXPECT_LE(distance({want.r, want.g, want.b}, {got.r, got.g, got.b}), 24) << p;
-    }
+    EXPECT_FALSE(painter::checkStoredIcon(badIcon).empty());
 }
 
 } // namespace

@@ -33,15 +33,24 @@ TEST(PictureLookup, IdsOutside101To111GiveNothing) {
     }
 }
 
+// Nothing is cached: a lookup that kept its pictures and handed out copies would give images
+// sharing one pixel buffer (a QImage copy shares its data until it is written to).
 TEST(PictureLookup, EveryCallDecodesANewPicture) {
-    std::optional<QImage> first = loadPicture(102);
-    ASSERT_TRUE(first.has_value());
-    const QImage untouched = first->copy();
-    first->fill(Qt::black);
-    const std::optional<QImage> second = loadPicture(102);
-    ASSERT_TRUE(second.has_value());
-    EXPECT_EQ(*second, untouched);
-    EXPECT_NE(*second, *first);
+    for (const std::int16_t id : AllIds) {
+        SCOPED_TRACE(id);
+        std::optional<QImage> first = loadPicture(id);
+        const std::optional<QImage> second = loadPicture(id);
+        ASSERT_TRUE(first.has_value());
+        ASSERT_TRUE(second.has_value());
+        EXPECT_EQ(*first, *second);
+        EXPECT_NE(first->cacheKey(), second->cacheKey());
+        EXPECT_NE(first->constBits(), second->constBits());
+        // Painting over one leaves the other, and the next, as they were.
+        const QImage untouched = second->copy();
+        first->fill(Qt::black);
+        EXPECT_EQ(*second, untouched);
+        EXPECT_EQ(*loadPicture(id), untouched);
+    }
 }
 
 TEST(PictureLookup, DecodedPixelsAreTheStoredRowsBottomRowFirst) {

@@ -1,14 +1,11 @@
 // Picture 104: the dwarf of the forest, scowling under a tilted knitted cap, with long pointed
 // ears, in front of leaves.
-#include "../faces.h"
-#include "assets/painter/faces/flat_drawing.h"
-
-#include <cmath>
+#include "assets/painter/flat_drawing.h"
+#include "assets/painter/maths.h"
+#include "assets/painter/pictures.h"
+#include "assets/painter/random.h"
 
 namespace gachapoko::painter {
-
-// The drawing kit shared by the faces.
-using namespace faces;
 
 namespace {
 
@@ -21,9 +18,9 @@ Path leaf(double cx, double cy, double length, double width, double angle) {
             const double t =
                 side == 0 ? static_cast<double>(s) / Steps : 1.0 - static_cast<double>(s) / Steps;
             const double u = (t - 0.5) * length;
-            const double v = (side == 0 ? 1 : -1) * std::sin(3.14159265 * t) * width / 2;
-            outline.push_back({cx + u * std::cos(angle) - v * std::sin(angle),
-                               cy + u * std::sin(angle) + v * std::cos(angle)});
+            const double v = (side == 0 ? 1 : -1) * sine(Pi * t) * width / 2;
+            outline.push_back({cx + u * cosine(angle) - v * sine(angle),
+                               cy + u * sine(angle) + v * cosine(angle)});
         }
     }
     return outline;
@@ -43,16 +40,17 @@ IndexedPicture paintDwarf() {
     FlatDrawing d(ground);
 
     // Leaves scattered over the bright green ground, each with its vein.
-    Dice dice(104);
+    Random random(104);
     // Leaves hidden behind the head would be wasted; they go round it, two rings deep.
     for (int i = 0; i < 28; ++i) {
-        const double around = i * 6.2831853 / 14 + dice.between(-0.15, 0.15);
-        const double reach = (i % 2 == 0 ? 1.05 : 1.35) + dice.between(-0.08, 0.08);
-        const double cx = 100 + std::cos(around) * 68 * reach;
-        const double cy = 106 + std::sin(around) * 90 * reach;
-        const double length = dice.between(24.0, 40.0), angle = dice.between(0.0, 3.14159);
+        const double around = i * Tau / 14 + random.real(-0.15, 0.15);
+        const double reach = (i % 2 == 0 ? 1.05 : 1.35) + random.real(-0.08, 0.08);
+        const double cx = 100 + cosine(around) * 68 * reach;
+        const double cy = 106 + sine(around) * 90 * reach;
+        const double length = random.real(24.0, 40.0);
+        const double angle = random.real(0.0, Pi);
         d.shape(Mask::polygon(leaf(cx, cy, length, length * 0.45, angle)), leafGreen);
-        const double dx = std::cos(angle) * length * 0.4, dy = std::sin(angle) * length * 0.4;
+        const double dx = cosine(angle) * length * 0.4, dy = sine(angle) * length * 0.4;
         d.line({{cx - dx, cy - dy}, {cx + dx, cy + dy}}, 1, darker(leafGreen));
         d.line({{cx - dx * 0.6 - 3, cy - dy * 0.6 - 3}, {cx - 3, cy - 3}}, 1,
                shared(159, 255, 127));

@@ -1,14 +1,11 @@
 // Pictures 106 and 107: the two brothers who share one face. The eldest son at the coast looks
 // down in melancholy; the second son at the houses is the same drawing laughing with tears.
-#include "../faces.h"
-#include "assets/painter/faces/flat_drawing.h"
-
-#include <cmath>
+#include "assets/painter/flat_drawing.h"
+#include "assets/painter/maths.h"
+#include "assets/painter/pictures.h"
+#include "assets/painter/random.h"
 
 namespace gachapoko::painter {
-
-// The drawing kit shared by the faces.
-using namespace faces;
 
 namespace {
 
@@ -16,13 +13,13 @@ namespace {
 constexpr double TiltX = 128, TiltY = 112, Tilt = -0.16;
 
 Path tilted(const Path& path) {
-    return turned(path, TiltX, TiltY, Tilt);
+    return turned(path, {TiltX, TiltY}, Tilt);
 }
 Mask tiltedShape(const Path& path) {
     return Mask::polygon(tilted(path));
 }
 Mask tiltedEllipse(double cx, double cy, double rx, double ry) {
-    return tiltedShape(ellipsePath(cx, cy, rx, ry));
+    return tiltedShape(ellipse({cx, cy}, rx, ry));
 }
 
 struct BrotherColours {
@@ -37,20 +34,20 @@ struct BrotherColours {
 
 // Diagonal speed lines fanning out from beyond the lower left corner over a black ground.
 void drawSpeedLines(FlatDrawing& d, const BrotherColours& c) {
-    Dice dice(106);
+    Random random(106);
     double angle = -1.62;
     while (angle < 0.05) {
-        const double width = dice.between(0.012, 0.035);
-        const std::uint8_t colour = dice.unit() < 0.55 ? c.green : c.yellow;
+        const double width = random.real(0.012, 0.035);
+        const std::uint8_t colour = random.unit() < 0.55 ? c.green : c.yellow;
         const double from = angle, to = angle + width;
-        const double start = dice.between(20.0, 90.0);
+        const double start = random.real(20.0, 90.0);
         d.fill(Mask::where([=](double x, double y) {
                    const double dx = x + 30, dy = y - 230;
-                   const double a = std::atan2(dy, dx);
+                   const double a = arcTangent2(dy, dx);
                    return a >= from && a < to && dx * dx + dy * dy > start * start;
                }),
                colour);
-        angle = to + dice.between(0.03, 0.09);
+        angle = to + random.real(0.03, 0.09);
     }
 }
 
@@ -140,7 +137,7 @@ IndexedPicture drawEldestSon(const BrotherColours& c) {
 
     // A flat closed mouth drooping at both ends.
     d.line(tilted(smooth({{100, 166}, {106, 162}, {124, 161}, {142, 163}, {148, 168}}, false)), 2);
-    d.fill(tiltedShape(ellipsePath(124, 171, 13, 2.5)), shared(223, 127, 127)); // the lower lip
+    d.fill(tiltedEllipse(124, 171, 13, 2.5), shared(223, 127, 127)); // the lower lip
 
     return d.picture();
 }
@@ -157,7 +154,7 @@ IndexedPicture drawSecondSon(const BrotherColours& c) {
         }
     }
     // Clear the drooping mouth and its shadow before opening the laugh.
-    d.fill(tiltedShape(ellipsePath(124, 166, 30, 12)) & Mask::rect(0, 150, 199, 199) &
+    d.fill(tiltedEllipse(124, 166, 30, 12) & Mask::rect(0, 150, 199, 199) &
                tiltedShape({{60, 150}, {200, 150}, {200, 200}, {60, 200}}),
            c.skin);
     // The open laughing mouth: a band of white upper teeth, the dark mouth and a red tongue.

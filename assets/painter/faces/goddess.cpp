@@ -1,12 +1,10 @@
 // Picture 108: the goddess of the lake, laughing, framed by long golden hair before a halo of
 // rays in the sky.
-#include "../faces.h"
-#include "assets/painter/faces/flat_drawing.h"
+#include "assets/painter/flat_drawing.h"
+#include "assets/painter/pictures.h"
+#include "assets/painter/random.h"
 
 namespace gachapoko::painter {
-
-// The drawing kit shared by the faces.
-using namespace faces;
 
 IndexedPicture paintGoddess() {
     const std::uint8_t sky = shared(166, 202, 240);
@@ -25,16 +23,16 @@ IndexedPicture paintGoddess() {
     // Yellow-green rays fanning out behind her head like a halo.
     // Each ray is folded along its middle, one half in shade; the sky stays clear at the
     // corners and sides.
-    const Mask halo = rays(100, 78, 20, 0.05) & Mask::ellipse(100, 84, 108, 130);
+    const Mask halo = Mask::rays(100, 78, 20, 0.05) & Mask::ellipse(100, 84, 108, 130);
     d.fill(halo, rayGreen);
-    d.shade(halo & rays(100, 78, 40, 0.05), rayGreen);
+    d.shade(halo & Mask::rays(100, 78, 40, 0.05), rayGreen);
 
     // Small leaves at the lower left and right edges.
-    Dice dice(108);
+    Random random(108);
     for (const double side : {0.0, 1.0}) {
         for (int i = 0; i < 5; ++i) {
-            const double cx = side == 0 ? dice.between(0.0, 22.0) : dice.between(178.0, 200.0);
-            const double cy = dice.between(130.0, 196.0);
+            const double cx = side == 0 ? random.real(0.0, 22.0) : random.real(178.0, 200.0);
+            const double cy = random.real(130.0, 196.0);
             const double tip = side == 0 ? 1 : -1;
             const Path leaf = smooth({{cx - 8 * tip, cy + 4},
                                       {cx, cy - 4},

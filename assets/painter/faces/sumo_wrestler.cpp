@@ -1,12 +1,9 @@
 // Picture 103: the sumo wrestler of the mountain, a big round calm face under magenta hair in
 // front of broad rays.
-#include "../faces.h"
-#include "assets/painter/faces/flat_drawing.h"
+#include "assets/painter/flat_drawing.h"
+#include "assets/painter/pictures.h"
 
 namespace gachapoko::painter {
-
-// The drawing kit shared by the faces.
-using namespace faces;
 
 IndexedPicture paintSumoWrestler() {
     const std::uint8_t skin = shared(255, 191, 127);
@@ -16,7 +13,7 @@ IndexedPicture paintSumoWrestler() {
 
     FlatDrawing d(slate);
     // Broad rays from behind the head.
-    d.fill(rays(100, 100, 18, 0.1), rose);
+    d.fill(Mask::rays(100, 100, 18, 0.1), rose);
     // The corners fall into shadow, far from the light behind the head.
     const Mask corners = Mask::where([](double x, double y) {
         return (x - 100) * (x - 100) + (y - 100) * (y - 100) > 125.0 * 125.0;

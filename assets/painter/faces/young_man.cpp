@@ -1,12 +1,9 @@
 // Picture 105: the young man of the town, laughing with his whole mouth open under spiky hair,
 // pink flashes beside his head.
-#include "../faces.h"
-#include "assets/painter/faces/flat_drawing.h"
+#include "assets/painter/flat_drawing.h"
+#include "assets/painter/pictures.h"
 
 namespace gachapoko::painter {
-
-// The drawing kit shared by the faces.
-using namespace faces;
 
 IndexedPicture paintYoungMan() {
     const std::uint8_t yellow = shared(255, 255, 63);
