@@ -6,6 +6,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The desktop entry's name, by which a Wayland compositor finds the game's icon and entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GACHAPOKO_APP_ID));
     // The program carries the same icon as its window.
     QApplication::setWindowIcon(gachapoko::loadProgramIcon());
     gachapoko::FrmMain frmMain;

@@ -1,7 +1,8 @@
 // The build-time painter: paints every picture and the icon, checks their stored forms, and
-// writes them for the build to embed; with --png it also writes pictures to look at.
+// writes them for the build to embed; with --png it also writes pictures to look at, and with
+// --icons the icon in the sizes a desktop's icon theme asks for.
 //
-//   gachapoko_painter --out DIR --source FILE [--png DIR]
+//   gachapoko_painter --out DIR --source FILE [--png DIR] [--icons DIR --icon-name NAME]
 #include "assets/bitmap_decoder.h"
 #include "assets/painter/catalogue.h"
 
@@ -80,10 +81,44 @@ bool writePngs(const std::string& dir, const std::vector<StoredPicture>& picture
     return true;
 }
 
+// The icon `factor` times as large, every pixel a factor-by-factor block, so that it stays as
+// crisp as the 32x32 original and carries exactly its colours and transparency.
+QImage enlargedIcon(const QImage& icon, int factor) {
+    QImage large(icon.width() * factor, icon.height() * factor, QImage::Format_ARGB32);
+    for (int y = 0; y < large.height(); ++y) {
+        for (int x = 0; x < large.width(); ++x) {
+            large.setPixel(x, y, icon.pixel(x / factor, y / factor));
+        }
+    }
+    return large;
+}
+
+// The icon for the hicolor theme: DIR/<size>x<size>/apps/NAME.png at 32x32 and at two, four
+// and eight times that size. The build installs exactly these sizes.
+bool writeThemeIcons(const std::string& dir, const std::string& name, const Bytes& icon) {
+    const auto decoded = gachapoko::decodeIconBitmap(icon);
+    if (!decoded.image) {
+        std::fprintf(stderr, "painter: cannot decode the icon\n");
+        return false;
+    }
+    for (const int factor : {1, 2, 4, 8}) {
+        const std::string side = std::to_string(decoded.image->width() * factor);
+        const std::string sizeDir = dir + "/" + side + "x" + side + "/apps";
+        std::error_code error;
+        std::filesystem::create_directories(sizeDir, error);
+        const std::string path = sizeDir + "/" + name + ".png";
+        if (error || !enlargedIcon(*decoded.image, factor).save(QString::fromStdString(path))) {
+            std::fprintf(stderr, "painter: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string outDir, sourceFile, pngDir;
+    std::string outDir, sourceFile, pngDir, iconsDir, iconName;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string_view flag = argv[i];
         if (flag == "--out") {
@@ -92,13 +127,21 @@ int main(int argc, char** argv) {
             sourceFile = argv[i + 1];
         } else if (flag == "--png") {
             pngDir = argv[i + 1];
+        } else if (flag == "--icons") {
+            iconsDir = argv[i + 1];
+        } else if (flag == "--icon-name") {
+            iconName = argv[i + 1];
         } else {
             std::fprintf(stderr, "painter: unknown option %s\n", argv[i]);
             return 2;
         }
     }
-    if (argc % 2 == 0 || (outDir.empty() && sourceFile.empty() && pngDir.empty())) {
-        std::fprintf(stderr, "usage: %s [--out DIR] [--source FILE] [--png DIR]\n", argv[0]);
+    if (argc % 2 == 0 || iconsDir.empty() != iconName.empty() ||
+        (outDir.empty() && sourceFile.empty() && pngDir.empty() && iconsDir.empty())) {
+        std::fprintf(stderr,
+                     "usage: %s [--out DIR] [--source FILE] [--png DIR]"
+                     " [--icons DIR --icon-name NAME]\n",
+                     argv[0]);
         return 2;
     }
 
@@ -137,6 +180,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!pngDir.empty() && !writePngs(pngDir, pictures, icon)) {
+        return 1;
+    }
+    if (!iconsDir.empty() && !writeThemeIcons(iconsDir, iconName, icon)) {
         return 1;
     }
     return 0;
