@@ -10,6 +10,9 @@ packages=(
     fonts-ipafont-gothic                  # a Japanese face for the captions
     clang-format                          # the check that the sources follow .clang-format
     xvfb libxtst-dev                      # a real X server and input injection for the window tests
+    dpkg-dev file                         # the Debian package: its library dependencies (CPack)
+    desktop-file-utils appstream          # validators of the desktop entry and the metainfo
+    lintian                               # Debian's check of the package
 )
 
 missing=()
