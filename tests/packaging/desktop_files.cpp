@@ -59,6 +59,8 @@ Metainfo readMetainfo(const QString& path) {
         } else if (name == QStringLiteral("launchable") &&
                    xml.attributes().value(QStringLiteral("type")) == QStringLiteral("desktop-id")) {
             metainfo.launchable = xml.readElementText();
+        } else if (name == QStringLiteral("content_rating")) {
+            metainfo.contentRating = xml.attributes().value(QStringLiteral("type")).toString();
         } else if (name == QStringLiteral("release") && metainfo.latestRelease.isEmpty()) {
             metainfo.latestRelease = xml.attributes().value(QStringLiteral("version")).toString();
         }

@@ -22,9 +22,10 @@ struct Metainfo {
     QString launchable; // of type desktop-id
     QString latestRelease;
     QString projectLicense;
+    QString contentRating; // the type of its content_rating
 };
 
-// The metainfo's component id, launchable, first listed (latest) release and licence.
+// The metainfo's component id, launchable, first listed (latest) release, licence and rating.
 Metainfo readMetainfo(const QString& path);
 
 // Where `image` differs from the program's 32x32 icon enlarged `factor` times pixel for pixel

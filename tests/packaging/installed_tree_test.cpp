@@ -109,11 +109,13 @@ TEST(InstalledTree, DesktopEntryStartsTheProgramWithItsIconAndWindowClass) {
     }
 }
 
-TEST(InstalledTree, MetainfoNamesTheApplicationIdAndTheProjectsVersion) {
+TEST(InstalledTree, MetainfoNamesTheApplicationIdVersionLicenceAndRating) {
     const Metainfo metainfo = readMetainfo(metainfoPath());
     EXPECT_EQ(metainfo.id, AppId);
     EXPECT_EQ(metainfo.launchable, AppId + QStringLiteral(".desktop"));
     EXPECT_EQ(metainfo.projectLicense, QStringLiteral("MIT"));
+    // Software centres hide applications without an age rating; appstreamcli only notes its lack.
+    EXPECT_EQ(metainfo.contentRating, QStringLiteral("oars-1.1"));
     EXPECT_EQ(metainfo.latestRelease, Version);
 }
 

@@ -15,14 +15,6 @@
 namespace gachapoko::test {
 namespace {
 
-QString architecture() {
-    return runCommand(Dpkg, {QStringLiteral("--print-architecture")}).out.trimmed();
-}
-
-QString packageFile() {
-    return PackageDir + QStringLiteral("/gachapoko_%1_%2.deb").arg(Version, architecture());
-}
-
 QString controlField(const QString& field) {
     return runCommand(DpkgDeb, {QStringLiteral("--field"), packageFile(), field}).out.trimmed();
 }

@@ -3,6 +3,8 @@
 // and the package, and the tools that check them.
 #pragma once
 
+#include "tests/packaging/command.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,16 @@ inline const QString DpkgDeb = QStringLiteral(GACHAPOKO_DPKG_DEB);
 inline const QString DpkgQuery = QStringLiteral(GACHAPOKO_DPKG_QUERY);
 inline const QString Readelf = QStringLiteral(GACHAPOKO_READELF);
 inline const QString Gzip = QStringLiteral(GACHAPOKO_GZIP);
+
+// This machine's architecture as Debian names it (amd64, arm64, ...).
+inline QString architecture() {
+    return runCommand(Dpkg, {QStringLiteral("--print-architecture")}).out.trimmed();
+}
+
+// The package CPack made, under the file name Debian's conventions give it.
+inline QString packageFile() {
+    return PackageDir + QStringLiteral("/gachapoko_%1_%2.deb").arg(Version, architecture());
+}
 
 // The directories an installation puts the game's files into.
 struct InstallDirs {

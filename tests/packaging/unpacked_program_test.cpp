@@ -35,26 +35,25 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
-// Pixels of the 200x200 picture that the window does not show as painted. The picture sits
-// inside a 2-pixel border; its last column is under the border's far side.
-int wrongPicturePixels(const QImage& shot, const QImage& picture) {
+// How the window fails to show the 200x200 `picture` as painted, or an empty string when it does
+// not. The picture sits inside a 2-pixel border; its last column is under the border's far side.
+std::string pictureDifference(const QImage& shot, const QImage& picture) {
     if (shot.width() < 2 + 199 || shot.height() < 2 + 200) {
-        return 200 * 199;
+        return "the window is too small for the picture";
     }
     const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
     int wrong = 0;
+    char first[80] = "";
     for (int y = 0; y < 200; ++y) {
         for (int x = 0; x < 199; ++x) {
-            if (shot.pixel(x + 2, y + 2) != expected.pixel(x, y)) {
-                if (wrong == 0) {
-                    std::printf("first wrong pixel %d,%d: %08x, painted %08x\n", x, y,
-                                shot.pixel(x + 2, y + 2), expected.pixel(x, y));
-                }
-                ++wrong;
+            const QRgb shown = shot.pixel(x + 2, y + 2);
+            if (shown != expected.pixel(x, y) && wrong++ == 0) {
+                std::snprintf(first, sizeof first, ", the first at %d,%d: %08x, painted %08x", x, y,
+                              shown, expected.pixel(x, y));
             }
         }
     }
-    return wrong;
+    return wrong == 0 ? std::string() : std::to_string(wrong) + " pixels differ" + first;
 }
 
 // Only what a desktop session would give the program, with a home of its own, so that nothing
@@ -80,15 +79,12 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
     QTemporaryDir root;
     QTemporaryDir home;
     ASSERT_TRUE(root.isValid() && home.isValid());
-    const CommandResult unpack = runCommand(
-        DpkgDeb, {QStringLiteral("--extract"),
-                  PackageDir + QStringLiteral("/gachapoko_%1_").arg(Version) +
-                      runCommand(Dpkg, {QStringLiteral("--print-architecture")}).out.trimmed() +
-                      QStringLiteral(".deb"),
-                  root.path()});
+    const CommandResult unpack =
+        runCommand(DpkgDeb, {QStringLiteral("--extract"), packageFile(), root.path()});
     ASSERT_TRUE(unpack.succeeded()) << unpack.report();
-    const auto entry = readDesktopEntry(root.filePath(
-        DebianInstallDirs.data + QStringLiteral("/applications/") + AppId + ".desktop"));
+    const auto entry =
+        readDesktopEntry(root.filePath(DebianInstallDirs.data + QStringLiteral("/applications/") +
+                                       AppId + QStringLiteral(".desktop")));
     ASSERT_FALSE(entry.empty());
 
     XServer server;
@@ -117,15 +113,15 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
     const std::optional<QImage> title = loadPicture(TitlePicture);
     ASSERT_TRUE(title.has_value());
     QImage shot;
-    const bool shown = waitFor(
+    waitFor(
         [&] {
             shot = reader.grab(window);
-            return wrongPicturePixels(shot, *title) == 0;
+            return pictureDifference(shot, *title).empty();
         },
         5000);
     QDir().mkpath(QStringLiteral("screenshots"));
     shot.save(QStringLiteral("screenshots/packaged-welcome.png"));
-    EXPECT_TRUE(shown) << wrongPicturePixels(shot, *title) << " pixels of the title picture wrong";
+    EXPECT_EQ(pictureDifference(shot, *title), "") << "the title picture is not on the screen";
     EXPECT_EQ(shot.size(), QSize(201, 273));
 
     // The desktop matches the window to its entry by the class; the entry says which.
