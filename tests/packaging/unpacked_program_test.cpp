@@ -57,7 +57,8 @@ std::string pictureDifference(const QImage& shot, const QImage& picture) {
 }
 
 // Only what a desktop session would give the program, with a home of its own, so that nothing
-// of this machine's settings (scale factors, themes, fonts of the user) changes what it shows.
+// of this machine's settings (scale factors, themes, fonts of the user, a session bus) changes
+// what it shows or leaves anything running.
 QProcessEnvironment sessionEnvironment(const QTemporaryDir& home, const std::string& display) {
     QDir(home.path()).mkpath(QStringLiteral("runtime"));
     QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
@@ -71,6 +72,10 @@ QProcessEnvironment sessionEnvironment(const QTemporaryDir& home, const std::str
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
     environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
+    // A session bus that is not there: without one, libdbus would start a bus of its own through
+    // the X server (dbus-x11), which outlives the program.
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=") + home.filePath(QStringLiteral("no-bus")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     return environment;
 }
