@@ -32,6 +32,8 @@ int main(int argc, char* argv[]) {
     }
     session.startupDone();
     useUtf8CharacterEncoding();
+    // The desktop entry's name, by which a Wayland compositor finds the game's icon and entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GACHAPOKO_APP_ID));
 
     // The program carries the same icon as its window.
     QApplication::setWindowIcon(loadProgramIcon());

@@ -32,7 +32,12 @@ QIcon loadProgramIcon() {
     if (!decoded.image) {
         return {};
     }
-    return QIcon(QPixmap::fromImage(*decoded.image));
+    // Twice as large as well, every pixel doubled, for title bars and task bars on a screen
+    // with twice the pixel density.
+    QIcon icon(QPixmap::fromImage(*decoded.image));
+    icon.addPixmap(QPixmap::fromImage(decoded.image->scaled(
+        decoded.image->size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    return icon;
 }
 
 } // namespace gachapoko

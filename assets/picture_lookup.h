@@ -12,7 +12,7 @@ namespace gachapoko {
 // cached. Gives nothing for an unknown id or data that is not a well-formed stored picture.
 std::optional<QImage> loadPicture(std::int16_t id);
 
-// The program's 32x32 icon with its transparency mask.
+// The program's 32x32 icon with its transparency mask, and the same doubled to 64x64.
 QIcon loadProgramIcon();
 
 } // namespace gachapoko

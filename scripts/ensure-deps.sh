@@ -11,6 +11,9 @@ packages=(
     clang-format                          # the check that the sources follow .clang-format
     xvfb libxtst-dev                      # a real X server and input injection for the window tests
     dbus-x11                              # the session bus autolaunch the program must not trigger
+    dpkg-dev file                         # the Debian package: its library dependencies (CPack)
+    desktop-file-utils appstream          # validators of the desktop entry and the metainfo
+    lintian                               # Debian's check of the package
 )
 
 missing=()

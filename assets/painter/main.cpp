@@ -1,8 +1,10 @@
 // The build-time painter: paints every picture of the catalogue and the icon, checks their
 // stored forms, and writes what it is asked for: the source file the build compiles them into,
-// PNGs to look at, or a contact sheet of them all.
+// PNGs to look at, a contact sheet of them all, or the icon in the sizes a desktop's icon theme
+// asks for.
 //
 //   gachapoko_painter [--source FILE] [--png DIR] [--sheet FILE] [--only ID]
+//                     [--icons DIR --icon-name NAME]
 #include "assets/bitmap_decoder.h"
 #include "assets/painter/catalogue.h"
 
@@ -25,18 +27,26 @@ using gachapoko::painter::Bytes;
 using gachapoko::painter::StoredPicture;
 
 constexpr const char* Usage = "usage: gachapoko_painter [--source FILE] [--png DIR] [--sheet FILE] "
-                              "[--only ID]\n"
+                              "[--only ID] [--icons DIR --icon-name NAME]\n"
                               "  --source FILE  the stored pictures and icon as C++ byte arrays\n"
                               "  --png DIR      each picture as PNG, also at twice the size, and "
                               "the icon at 1x and 8x\n"
                               "  --sheet FILE   all pictures and the icon on one PNG\n"
-                              "  --only ID      paint only picture ID (with --png)\n";
+                              "  --only ID      paint only picture ID (with --png)\n"
+                              "  --icons DIR    the icon for the hicolor theme, DIR/SIZExSIZE/apps/"
+                              "NAME.png\n"
+                              "                 at 32, 64, 128 and 256 pixels\n"
+                              "  --icon-name NAME  the icon's name in the theme\n";
 
 struct Options {
     std::string source;
     std::string pngDir;
     std::string sheet;
     std::optional<PictureId> only;
+    std::string iconsDir;
+    std::string iconName;
+
+    bool needsPictures() const { return !source.empty() || !pngDir.empty() || !sheet.empty(); }
 };
 
 std::optional<Options> parseOptions(int argc, char** argv) {
@@ -63,12 +73,20 @@ std::optional<Options> parseOptions(int argc, char** argv) {
                 return std::nullopt;
             }
             options.only = static_cast<PictureId>(id);
+        } else if (flag == "--icons") {
+            options.iconsDir = value;
+        } else if (flag == "--icon-name") {
+            options.iconName = value;
         } else {
             std::fprintf(stderr, "painter: unknown option %s\n", argv[i]);
             return std::nullopt;
         }
     }
-    if (options.source.empty() && options.pngDir.empty() && options.sheet.empty()) {
+    if (!options.needsPictures() && options.iconsDir.empty()) {
+        return std::nullopt;
+    }
+    if (options.iconsDir.empty() != options.iconName.empty()) {
+        std::fprintf(stderr, "painter: --icons and --icon-name go together\n");
         return std::nullopt;
     }
     if (options.only && (!options.source.empty() || !options.sheet.empty())) {
@@ -184,6 +202,40 @@ bool writeSheet(const std::string& file, const std::vector<StoredPicture>& pictu
     return sheet.save(QString::fromStdString(file));
 }
 
+// The icon `factor` times as large, every pixel a factor-by-factor block, so that it stays as
+// crisp as the 32x32 original and carries exactly its colours and transparency.
+QImage enlargedIcon(const QImage& icon, int factor) {
+    QImage large(icon.width() * factor, icon.height() * factor, QImage::Format_ARGB32);
+    for (int y = 0; y < large.height(); ++y) {
+        for (int x = 0; x < large.width(); ++x) {
+            large.setPixel(x, y, icon.pixel(x / factor, y / factor));
+        }
+    }
+    return large;
+}
+
+// The icon for the hicolor theme: DIR/<size>x<size>/apps/NAME.png at 32x32 and at two, four
+// and eight times that size. The build installs exactly these sizes.
+bool writeThemeIcons(const std::string& dir, const std::string& name, const Bytes& icon) {
+    const auto decoded = gachapoko::decodeIconBitmap(icon);
+    if (!decoded.image) {
+        std::fprintf(stderr, "painter: cannot decode the icon\n");
+        return false;
+    }
+    for (const int factor : {1, 2, 4, 8}) {
+        const std::string side = std::to_string(decoded.image->width() * factor);
+        const std::string sizeDir = dir + "/" + side + "x" + side + "/apps";
+        std::error_code error;
+        std::filesystem::create_directories(sizeDir, error);
+        const std::string path = sizeDir + "/" + name + ".png";
+        if (error || !enlargedIcon(*decoded.image, factor).save(QString::fromStdString(path))) {
+            std::fprintf(stderr, "painter: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 bool makeDirectory(const std::string& dir) {
     std::error_code error;
     if (!std::filesystem::create_directories(dir, error) && error) {
@@ -196,16 +248,16 @@ bool makeDirectory(const std::string& dir) {
 int run(const Options& options) {
     std::vector<StoredPicture> pictures;
     std::vector<std::string> problems;
+    const Bytes icon = gachapoko::painter::paintStoredIcon();
     if (options.only) {
         const auto* row = gachapoko::painter::findPicture(*options.only);
         pictures.push_back(gachapoko::painter::paintStored(*row));
         problems = gachapoko::painter::checkStoredPicture(*row, pictures.back().bytes);
-    } else {
+    } else if (options.needsPictures()) {
         pictures = gachapoko::painter::paintAllPictures();
-    }
-    const Bytes icon = gachapoko::painter::paintStoredIcon();
-    if (!options.only) {
         problems = gachapoko::painter::checkStoredPictures(pictures, icon);
+    } else {
+        problems = gachapoko::painter::checkStoredIcon(icon);
     }
     for (const auto& problem : problems) {
         std::fprintf(stderr, "painter: %s\n", problem.c_str());
@@ -225,6 +277,9 @@ int run(const Options& options) {
     }
     if (!options.sheet.empty() && !writeSheet(options.sheet, pictures, icon)) {
         std::fprintf(stderr, "painter: cannot write %s\n", options.sheet.c_str());
+        return 1;
+    }
+    if (!options.iconsDir.empty() && !writeThemeIcons(options.iconsDir, options.iconName, icon)) {
         return 1;
     }
     return 0;

@@ -216,5 +216,20 @@ TEST(ProgramIcon, IsA32By32PixmapWithTheIconsTransparency) {
     }
 }
 
+// A HiDPI title bar takes the 64x64 size: it must be the icon with every pixel doubled, not a
+// smoothed enlargement that blurs the letters' edges.
+TEST(ProgramIcon, CarriesThe64By64DoublingPixelForPixel) {
+    const QIcon icon = loadProgramIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(32, 32), QSize(64, 64)}));
+    const QImage doubled = icon.pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(doubled.size(), QSize(64, 64));
+    const QImage decoded = *decodeIconBitmap(storedIcon()).image;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            ASSERT_EQ(doubled.pixel(x, y), decoded.pixel(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+}
+
 } // namespace
 } // namespace gachapoko::test

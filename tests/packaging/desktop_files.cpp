@@ -1,0 +1,93 @@
+// Small readers for the installed desktop files and the icon comparison the tests share.
+#include "tests/packaging/desktop_files.h"
+
+#include "assets/bitmap_decoder.h"
+#include "assets/embedded_pictures.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace gachapoko::test {
+
+QStringList filesUnder(const QString& root) {
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        files << QDir(root).relativeFilePath(it.next());
+    }
+    files.sort();
+    return files;
+}
+
+std::map<QString, QString> readDesktopEntry(const QString& path) {
+    std::map<QString, QString> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return keys;
+    }
+    bool inEntry = false;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QStringLiteral("[Desktop Entry]");
+        } else if (inEntry && !line.startsWith(QLatin1Char('#')) &&
+                   line.contains(QLatin1Char('='))) {
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            keys[line.left(equals).trimmed()] = line.mid(equals + 1).trimmed();
+        }
+    }
+    return keys;
+}
+
+Metainfo readMetainfo(const QString& path) {
+    Metainfo metainfo;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return metainfo;
+    }
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        const auto name = xml.name();
+        if (name == QStringLiteral("id") && metainfo.id.isEmpty()) {
+            metainfo.id = xml.readElementText();
+        } else if (name == QStringLiteral("project_license")) {
+            metainfo.projectLicense = xml.readElementText();
+        } else if (name == QStringLiteral("launchable") &&
+                   xml.attributes().value(QStringLiteral("type")) == QStringLiteral("desktop-id")) {
+            metainfo.launchable = xml.readElementText();
+        } else if (name == QStringLiteral("content_rating")) {
+            metainfo.contentRating = xml.attributes().value(QStringLiteral("type")).toString();
+        } else if (name == QStringLiteral("release") && metainfo.latestRelease.isEmpty()) {
+            metainfo.latestRelease = xml.attributes().value(QStringLiteral("version")).toString();
+        }
+    }
+    return metainfo;
+}
+
+std::string differenceFromIcon(const QImage& image, int factor) {
+    const DecodedBitmap icon = decodeIconBitmap(embeddedIconData());
+    if (!icon.image) {
+        return "the built-in icon does not decode";
+    }
+    const QImage expected = icon.image->convertToFormat(QImage::Format_ARGB32);
+    const QImage actual = image.convertToFormat(QImage::Format_ARGB32);
+    if (actual.size() != expected.size() * factor) {
+        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height());
+    }
+    // A see-through pixel is the same whatever colour it carries.
+    const auto same = [](QRgb a, QRgb b) { return a == b || (qAlpha(a) == 0 && qAlpha(b) == 0); };
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            if (!same(actual.pixel(x, y), expected.pixel(x / factor, y / factor))) {
+                return "pixel " + std::to_string(x) + "," + std::to_string(y);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace gachapoko::test

@@ -1,0 +1,222 @@
+// The Debian package CPack makes of this build: its control fields (the computed library
+// dependencies and the font), its contents under Debian's directories with root's ownership,
+// lintian's verdict, and an install and removal by dpkg in a private root, which touches
+// nothing of the machine's own installation.
+#include "tests/packaging/command.h"
+#include "tests/packaging/packaging_facts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace gachapoko::test {
+namespace {
+
+QString controlField(const QString& field) {
+    return runCommand(DpkgDeb, {QStringLiteral("--field"), packageFile(), field}).out.trimmed();
+}
+
+TEST(Package, IsTheOnlyFileCPackLeftUnderItsDebianName) {
+    const QStringList packages = QDir(PackageDir).entryList({QStringLiteral("*.deb")}, QDir::Files);
+    EXPECT_EQ(packages, QStringList{QFileInfo(packageFile()).fileName()});
+}
+
+TEST(Package, ControlFieldsNameTheGameItsSectionAndArchitecture) {
+    const std::map<QString, QString> expected = {
+        {QStringLiteral("Package"), QStringLiteral("gachapoko")},
+        {QStringLiteral("Version"), Version},
+        {QStringLiteral("Section"), QStringLiteral("games")},
+        {QStringLiteral("Priority"), QStringLiteral("optional")},
+        {QStringLiteral("Architecture"), architecture()},
+    };
+    for (const auto& [field, value] : expected) {
+        EXPECT_EQ(controlField(field), value) << field.toStdString();
+    }
+    EXPECT_TRUE(controlField(QStringLiteral("Maintainer")).contains(QLatin1Char('@')));
+    EXPECT_TRUE(controlField(QStringLiteral("Description"))
+                    .startsWith(QStringLiteral("press the mouse buttons as fast as you can\n")));
+}
+
+// The libraries come from dpkg-shlibdeps, with the versions the program needs; the font is named
+// by hand, since the program asks for it by name at run time.
+TEST(Package, DependsOnTheLibrariesItLinksAndTheJapaneseFont) {
+    const QStringList depends =
+        controlField(QStringLiteral("Depends")).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    QStringList names;
+    for (const QString& dependency : depends) {
+        names << dependency.section(QLatin1Char(' '), 0, 0);
+    }
+    for (const char* name : {"fonts-ipafont-gothic", "libc6", "libstdc++6", "libqt6core6",
+                             "libqt6gui6", "libqt6widgets6"}) {
+        EXPECT_TRUE(names.contains(QString::fromLatin1(name)))
+            << name << " missing from " << depends.join(QStringLiteral(", ")).toStdString();
+    }
+    for (const QString& dependency : depends) {
+        if (dependency.startsWith(QStringLiteral("lib"))) {
+            EXPECT_TRUE(dependency.contains(QStringLiteral(" (>= ")))
+                << dependency.toStdString() << " has no version from dpkg-shlibdeps";
+        }
+    }
+}
+
+// Owner, mode and path of every entry of the data archive.
+struct Entry {
+    QString mode;
+    QString owner;
+    QString path;
+};
+
+std::vector<Entry> contents() {
+    const CommandResult listing =
+        runCommand(DpkgDeb, {QStringLiteral("--contents"), packageFile()});
+    std::vector<Entry> entries;
+    const QRegularExpression line(QStringLiteral(R"(^(\S+) (\S+)\s+\d+ \S+ \S+ \./(.*)$)"));
+    for (const QString& text : listing.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const auto match = line.match(text);
+        if (match.hasMatch()) {
+            entries.push_back({match.captured(1), match.captured(2), match.captured(3)});
+        } else {
+            entries.push_back({QString(), QString(), QStringLiteral("unreadable: ") + text});
+        }
+    }
+    return entries;
+}
+
+TEST(Package, HoldsTheInstalledFilesInDebiansDirectoriesOwnedByRoot) {
+    QStringList files;
+    for (const Entry& entry : contents()) {
+        SCOPED_TRACE(entry.path.toStdString());
+        EXPECT_EQ(entry.owner, QStringLiteral("root/root"));
+        if (entry.path.endsWith(QLatin1Char('/'))) {
+            EXPECT_EQ(entry.mode, QStringLiteral("drwxr-xr-x"));
+            continue;
+        }
+        files << entry.path;
+        const bool program = entry.path == QStringLiteral("usr/games/gachapoko");
+        EXPECT_EQ(entry.mode,
+                  program ? QStringLiteral("-rwxr-xr-x") : QStringLiteral("-rw-r--r--"));
+    }
+    files.sort();
+    EXPECT_EQ(files, expectedFiles(DebianInstallDirs));
+}
+
+// Lintian is Debian's own check of a package; its errors and warnings fail the test with its
+// explanation of each.
+TEST(Package, LintianFindsNoErrorsOrWarnings) {
+    const CommandResult lintian = runCommand(Lintian,
+                                             {QStringLiteral("--info"), QStringLiteral("--fail-on"),
+                                              QStringLiteral("error,warning"), packageFile()},
+                                             QProcessEnvironment::systemEnvironment(), 120000);
+    EXPECT_TRUE(lintian.succeeded()) << lintian.report();
+    EXPECT_FALSE(lintian.out.contains(
+        QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption)))
+        << lintian.report();
+}
+
+// None of the package's files belongs to another package installed here, so dpkg will not refuse
+// to install it for overwriting someone else's file.
+TEST(Package, ClaimsNoFileOfAnotherInstalledPackage) {
+    QStringList paths;
+    for (const QString& file : expectedFiles(DebianInstallDirs)) {
+        paths << QLatin1Char('/') + file;
+    }
+    const CommandResult owners =
+        runCommand(DpkgQuery, QStringList{QStringLiteral("--search")} + paths);
+    for (const QString& line : owners.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        EXPECT_TRUE(line.startsWith(QStringLiteral("gachapoko: "))) << line.toStdString();
+    }
+}
+
+// A dpkg database of its own for a private root, listing the packages installed on this
+// machine (without their files), so that dpkg checks the package's dependencies against them.
+bool writePrivateDatabase(const QString& root, std::string& problem) {
+    const QString admin = root + QStringLiteral("/var/lib/dpkg");
+    if (!QDir().mkpath(admin + QStringLiteral("/info")) ||
+        !QDir().mkpath(admin + QStringLiteral("/updates"))) {
+        problem = "cannot create " + admin.toStdString();
+        return false;
+    }
+    const CommandResult installed = runCommand(
+        DpkgQuery,
+        {QStringLiteral("--show"),
+         QStringLiteral("--showformat=${db:Status-Abbrev}\t${binary:Package}\t${Package}\t"
+                        "${Version}\t${Architecture}\t${Multi-Arch}\t${Provides}\t"
+                        "${Maintainer}\t${binary:Summary}\n")});
+    if (!installed.succeeded()) {
+        problem = installed.report();
+        return false;
+    }
+    QString status;
+    for (const QString& line : installed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList field = line.split(QLatin1Char('\t'));
+        if (field.size() != 9 || field[0] != QStringLiteral("ii ") ||
+            field[2] == QStringLiteral("gachapoko")) {
+            continue;
+        }
+        status += QStringLiteral("Package: %1\nStatus: install ok installed\nVersion: %2\n"
+                                 "Architecture: %3\nMaintainer: %4\nDescription: %5\n")
+                      .arg(field[2], field[3], field[4], field[7], field[8]);
+        if (!field[5].isEmpty()) {
+            status += QStringLiteral("Multi-Arch: %1\n").arg(field[5]);
+        }
+        if (!field[6].isEmpty()) {
+            status += QStringLiteral("Provides: %1\n").arg(field[6]);
+        }
+        status += QLatin1Char('\n');
+        QFile list(admin + QStringLiteral("/info/") + field[1] + QStringLiteral(".list"));
+        if (!list.open(QIODevice::WriteOnly)) {
+            problem = "cannot write " + list.fileName().toStdString();
+            return false;
+        }
+    }
+    QFile statusFile(admin + QStringLiteral("/status"));
+    if (!statusFile.open(QIODevice::WriteOnly) || statusFile.write(status.toUtf8()) < 0) {
+        problem = "cannot write " + statusFile.fileName().toStdString();
+        return false;
+    }
+    return true;
+}
+
+// Installs and removes the package with dpkg, as a user's `dpkg -i` and `dpkg -r` would, but in a
+// private root: the dependencies must be met by what this machine has installed, every file
+// must arrive, and removal must leave nothing but dpkg's own records.
+TEST(Package, InstallsAndRemovesCleanlyInAPrivateRoot) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    std::string problem;
+    ASSERT_TRUE(writePrivateDatabase(root.path(), problem)) << problem;
+    const QStringList dpkg = {QStringLiteral("--root=") + root.path(),
+                              QStringLiteral("--log=") + root.filePath(QStringLiteral("dpkg.log")),
+                              QStringLiteral("--force-not-root")};
+
+    const CommandResult install =
+        runCommand(Dpkg, dpkg + QStringList{QStringLiteral("--install"), packageFile()});
+    ASSERT_TRUE(install.succeeded()) << install.report();
+    EXPECT_FALSE(install.err.contains(QStringLiteral("warning"))) << install.report();
+    const CommandResult status = runCommand(
+        Dpkg, dpkg + QStringList{QStringLiteral("--status"), QStringLiteral("gachapoko")});
+    EXPECT_TRUE(status.out.contains(QStringLiteral("Status: install ok installed")))
+        << status.report();
+    for (const QString& file : expectedFiles(DebianInstallDirs)) {
+        EXPECT_TRUE(QFileInfo::exists(root.filePath(file))) << file.toStdString();
+    }
+
+    const CommandResult remove = runCommand(
+        Dpkg, dpkg + QStringList{QStringLiteral("--remove"), QStringLiteral("gachapoko")});
+    ASSERT_TRUE(remove.succeeded()) << remove.report();
+    const CommandResult after = runCommand(
+        Dpkg, dpkg + QStringList{QStringLiteral("--status"), QStringLiteral("gachapoko")});
+    EXPECT_FALSE(after.succeeded()) << "still known to dpkg after removal:\n" << after.report();
+    // Nothing is left but dpkg's records and its log: no file and no directory under usr.
+    EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("usr"))));
+    const QStringList left =
+        QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    EXPECT_EQ(left, (QStringList{QStringLiteral("dpkg.log"), QStringLiteral("var")}));
+}
+
+} // namespace
+} // namespace gachapoko::test

@@ -1,0 +1,10 @@
+// The packaging tests run tools through QProcess, which wants a QCoreApplication; none of them
+// opens a window of its own.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    testing::InitGoogleTest(&argc, argv);
+    QCoreApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
