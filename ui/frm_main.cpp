@@ -6,6 +6,7 @@
 #include "ui/picture_area.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -26,6 +27,11 @@ constexpr std::array<QRect, CaptionLineCount> LblMsRects = {{
 // The classic colour of the text of an active title bar, behind the caption lines; no toolkit
 // palette has that role.
 constexpr QColor CaptionLineBackground{255, 255, 255};
+
+// The keys that press a focused push button on the desktop.
+bool pressesAButton(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 QImage pictureOrBlank(PictureId id) {
     std::optional<QImage> picture = loadPicture(id);
@@ -132,13 +138,75 @@ QLabel* FrmMain::lblMs(CaptionLine line) const {
 }
 
 // A press on the button breaks a double-click pair begun on the picture; so does a press on the
-// caption lines or the window's background, which reaches the window itself.
+// caption lines or the window's background, which reaches the window itself. The button's own
+// handling of Space (a click when the key comes up) never sees the keys that press it: a held key
+// whose repeats arrive as release and press pairs would click it again and again.
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_cmdNext && (event->type() == QEvent::MouseButtonPress ||
-                                 event->type() == QEvent::MouseButtonDblClick)) {
-        m_picMain->forgetPairing();
+    if (watched == m_cmdNext) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_picMain->forgetPairing();
+            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (pressNextByKey(static_cast<QKeyEvent*>(event))) {
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool FrmMain::pressNextByKey(QKeyEvent* event) {
+    if (!pressesAButton(event->key())) {
+        return false;
+    }
+    event->accept();
+    if (event->type() == QEvent::KeyRelease) {
+        m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
+        return true;
+    }
+    // At the press, as a focused button takes Return: the release may never be told apart from
+    // a repeat's.
+    if (m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat()) &&
+        m_cmdNext->isVisible() && m_cmdNext->isEnabled()) {
+        m_cmdNext->click();
+    }
+    return true;
+}
+
+void FrmMain::trackKey(QKeyEvent* event) {
+    if (!pressesAButton(event->key())) {
+        return;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat());
+    } else {
+        m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
+    }
+}
+
+// Keys on the picture area reach the window: it has no use for them (they never count as
+// presses in a bout).
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    trackKey(event);
+    QWidget::keyPressEvent(event);
+}
+
+void FrmMain::keyReleaseEvent(QKeyEvent* event) {
+    trackKey(event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        m_heldKeys.forget();
+    }
+    QWidget::changeEvent(event);
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {

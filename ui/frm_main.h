@@ -5,6 +5,7 @@
 
 #include "logic/game.h"
 #include "logic/view.h"
+#include "ui/held_keys.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -52,15 +53,25 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
     void routeEvents();
+    // Space, Return and Enter on the focused "Next" press it once for each real press of the
+    // key; the repeats of a held key press nothing. True when the event was one of those keys.
+    bool pressNextByKey(QKeyEvent* event);
+    // The keys that land anywhere else in the window press nothing, but a key held down there
+    // is still held when the focus moves to "Next".
+    void trackKey(QKeyEvent* event);
 
     QTimer m_timer;
     QPushButton* m_cmdNext = nullptr;
     PictureArea* m_picMain = nullptr;
     std::array<QLabel*, CaptionLineCount> m_lblMs{};
+    HeldKeys m_heldKeys;
     Game m_game{*this};
 };
 
