@@ -3,6 +3,7 @@
 
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
+#include "ui/caption_colours.h"
 #include "ui/picture_area.h"
 
 #include <QGuiApplication>
@@ -23,10 +24,6 @@ constexpr std::array<QRect, CaptionLineCount> LblMsRects = {{
     {0, 240, 201, 17},
     {0, 256, 201, 17},
 }};
-
-// The classic colour of the text of an active title bar, behind the caption lines; no toolkit
-// palette has that role.
-constexpr QColor CaptionLineBackground{255, 255, 255};
 
 // The keys that press a focused push button on the desktop.
 bool pressesAButton(int key) {
@@ -56,9 +53,8 @@ FrmMain::FrmMain()
     setFixedSize(ClientWidth, ClientHeight);
     setFont(defaultFont());
 
-    QPalette buttonFace = palette();
-    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
-    setPalette(buttonFace);
+    // The window's background is the button face of whatever palette the desktop gives.
+    setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
     createControls();
@@ -81,13 +77,14 @@ void FrmMain::createControls() {
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(false);
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::Window, CaptionLineBackground);
-        colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
-        label->setPalette(colours);
+        // Their own colour roles: a child would otherwise take the window's button face.
+        label->setBackgroundRole(QPalette::Window);
+        label->setForegroundRole(QPalette::WindowText);
         label->setAutoFillBackground(true);
         m_lblMs[static_cast<std::size_t>(line)] = label;
     }
+
+    colourCaptionLines();
 
     m_picMain = new PictureArea(this);
     m_picMain->move(0, 0);
@@ -206,7 +203,22 @@ void FrmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         m_heldKeys.forget();
     }
+    // The desktop's theme changed while the game runs.
+    if (event->type() == QEvent::PaletteChange) {
+        colourCaptionLines();
+    }
     QWidget::changeEvent(event);
+}
+
+// Background and text as one pair from one palette, so that no theme puts light text on the
+// lines' background or the other way round.
+void FrmMain::colourCaptionLines() {
+    const QPalette colours = captionPalette(palette());
+    for (QLabel* label : m_lblMs) {
+        if (label != nullptr) {
+            label->setPalette(colours);
+        }
+    }
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {

@@ -60,6 +60,7 @@ protected:
 private:
     void createControls();
     void routeEvents();
+    void colourCaptionLines();
     // Space, Return and Enter on the focused "Next" press it once for each real press of the
     // key; the repeats of a held key press nothing. True when the event was one of those keys.
     bool pressNextByKey(QKeyEvent* event);
