@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev                # Qt 6 Widgets
     libgtest-dev                          # GoogleTest
     fonts-ipafont-gothic                  # a Japanese face for the captions
+    fonts-vlgothic fonts-dejavu-core      # other faces for the tests of the font fallback
     clang-format                          # the check that the sources follow .clang-format
     xvfb libxtst-dev                      # a real X server and input injection for the window tests
 )

@@ -4,6 +4,7 @@
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/caption_colours.h"
+#include "ui/caption_font.h"
 #include "ui/picture_area.h"
 
 #include <QGuiApplication>
@@ -38,10 +39,7 @@ QImage pictureOrBlank(PictureId id) {
 } // namespace
 
 QFont FrmMain::defaultFont() {
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return captionFont().font;
 }
 
 FrmMain::FrmMain()

@@ -34,7 +34,8 @@ public:
     void start();
 
     // The one face and size for the window and every control: a Japanese Gothic at 12 pixels,
-    // small enough that every caption of the game fits inside its 201-pixel line.
+    // small enough that every caption of the game fits inside its 201-pixel line, or the best
+    // installed face that shows Japanese (see caption_font.h).
     static QFont defaultFont();
 
     const GameState& gameState() const { return m_game.state(); }
