@@ -3,9 +3,11 @@
 
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
+#include "ui/accessibility.h"
 #include "ui/caption_colours.h"
 #include "ui/caption_font.h"
 #include "ui/picture_area.h"
+#include "ui/site_region.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -46,6 +48,7 @@ FrmMain::FrmMain()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
+    installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("ガチャポコ"));
     setWindowIcon(loadProgramIcon());
     setFixedSize(ClientWidth, ClientHeight);
@@ -87,6 +90,7 @@ void FrmMain::createControls() {
     m_picMain = new PictureArea(this);
     m_picMain->move(0, 0);
     m_picMain->setPicture(pictureOrBlank(TitlePicture));
+    m_picMain->setAccessibleName(pictureDescription(TitlePicture));
 
     m_cmdNext = new QPushButton(QStringLiteral("Next"), this);
     m_cmdNext->setGeometry(CmdNextRect);
@@ -224,8 +228,10 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+// The picture's name tells a screen reader what it shows; a new name is announced.
 void FrmMain::SetPicture(PictureId id) {
     m_picMain->setPicture(pictureOrBlank(id));
+    m_picMain->setAccessibleName(pictureDescription(id));
 }
 
 void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {
@@ -235,7 +241,12 @@ void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {
 }
 
 void FrmMain::SetSiteEnabled(SiteIndex site, bool enabled) {
+    SiteRegion* region = m_picMain->site(site);
+    const bool wasEnabled = region != nullptr && region->isEnabled();
     m_picMain->setSiteEnabled(site, enabled);
+    if (region != nullptr && region->isEnabled() != wasEnabled) {
+        announceSiteAvailability(region);
+    }
 }
 
 void FrmMain::SetNextVisible(bool visible) {

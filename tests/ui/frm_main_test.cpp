@@ -182,10 +182,13 @@ TEST(FrmMainFont, EveryControlUsesTheOneJapaneseFace) {
 TEST(FrmMainAccessibility, PictureAndSitesAreNamedAndCaptionsExposeTheirText) {
     FrmMain frm;
     frm.start();
-    EXPECT_FALSE(frm.picMain()->accessibleName().isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm.picMain())->text(QAccessible::Name),
+              QStringLiteral("タイトル「ガチャポコ」"));
     for (SiteIndex i = 0; i < SiteCount; ++i) {
-        EXPECT_EQ(frm.picMain()->site(i)->accessibleName(),
-                  text(SiteTable[static_cast<std::size_t>(i)].Place));
+        const SiteRow& row = SiteTable[static_cast<std::size_t>(i)];
+        QAccessibleInterface* site = QAccessible::queryAccessibleInterface(frm.picMain()->site(i));
+        ASSERT_NE(site, nullptr);
+        EXPECT_EQ(site->text(QAccessible::Name), text(row.Place) + u'・' + text(row.Resident));
     }
     QAccessibleInterface* next = QAccessible::queryAccessibleInterface(frm.cmdNext());
     ASSERT_NE(next, nullptr);
