@@ -11,6 +11,8 @@ packages=(
     fonts-vlgothic fonts-dejavu-core      # other faces for the tests of the font fallback
     clang-format                          # the check that the sources follow .clang-format
     xvfb libxtst-dev                      # a real X server and input injection for the window tests
+    dbus-daemon dbus-bin at-spi2-core     # a private session and accessibility bus for the
+    libatspi2.0-dev                       #   screen reader tests, read through libatspi
 )
 
 missing=()
