@@ -2,6 +2,7 @@
 #include "app/desktop_session.h"
 #include "app/startup_checks.h"
 #include "assets/picture_lookup.h"
+#include "ui/caption_font.h"
 #include "ui/frm_main.h"
 
 #include <QApplication>
@@ -37,6 +38,10 @@ int main(int argc, char* argv[]) {
 
     // The program carries the same icon as its window.
     QApplication::setWindowIcon(loadProgramIcon());
+    // Without a face that shows Japanese the captions are boxes: say so once, and play on.
+    if (const QString missing = missingFontMessage(); !missing.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(missing));
+    }
     FrmMain frmMain;
     frmMain.start();
     // Closing the window ends the loop at once, in any scene; nothing is kept.

@@ -8,12 +8,15 @@ packages=(
     qt6-base-dev libgl-dev                # Qt 6 Widgets
     libgtest-dev                          # GoogleTest
     fonts-ipafont-gothic                  # a Japanese face for the captions
+    fonts-vlgothic fonts-dejavu-core      # other faces for the tests of the font fallback
     clang-format                          # the check that the sources follow .clang-format
     xvfb libxtst-dev                      # a real X server and input injection for the window tests
     dbus-x11                              # the session bus autolaunch the program must not trigger
     dpkg-dev file                         # the Debian package: its library dependencies (CPack)
     desktop-file-utils appstream          # validators of the desktop entry and the metainfo
     lintian                               # Debian's check of the package
+    dbus-daemon dbus-bin at-spi2-core     # a private session and accessibility bus for the
+    libatspi2.0-dev                       #   screen reader tests, read through libatspi
 )
 
 missing=()

@@ -3,9 +3,14 @@
 
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
+#include "ui/accessibility.h"
+#include "ui/caption_colours.h"
+#include "ui/caption_font.h"
 #include "ui/picture_area.h"
+#include "ui/site_region.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -23,9 +28,10 @@ constexpr std::array<QRect, CaptionLineCount> LblMsRects = {{
     {0, 256, 201, 17},
 }};
 
-// The classic colour of the text of an active title bar, behind the caption lines; no toolkit
-// palette has that role.
-constexpr QColor CaptionLineBackground{255, 255, 255};
+// The keys that press a focused push button on the desktop.
+bool pressesAButton(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 QImage pictureOrBlank(PictureId id) {
     std::optional<QImage> picture = loadPicture(id);
@@ -35,24 +41,21 @@ QImage pictureOrBlank(PictureId id) {
 } // namespace
 
 QFont FrmMain::defaultFont() {
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return captionFont().font;
 }
 
 FrmMain::FrmMain()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
+    installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("ガチャポコ"));
     setWindowIcon(loadProgramIcon());
     setFixedSize(ClientWidth, ClientHeight);
     setFont(defaultFont());
 
-    QPalette buttonFace = palette();
-    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
-    setPalette(buttonFace);
+    // The window's background is the button face of whatever palette the desktop gives.
+    setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
     createControls();
@@ -73,17 +76,19 @@ void FrmMain::createControls() {
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(false);
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::Window, CaptionLineBackground);
-        colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
-        label->setPalette(colours);
+        // Their own colour roles: a child would otherwise take the window's button face.
+        label->setBackgroundRole(QPalette::Window);
+        label->setForegroundRole(QPalette::WindowText);
         label->setAutoFillBackground(true);
         m_lblMs[static_cast<std::size_t>(line)] = label;
     }
 
+    colourCaptionLines();
+
     m_picMain = new PictureArea(this);
     m_picMain->move(0, 0);
     m_picMain->setPicture(pictureOrBlank(TitlePicture));
+    m_picMain->setAccessibleName(pictureDescription(TitlePicture));
 
     m_cmdNext = new QPushButton(QStringLiteral("Next"), this);
     m_cmdNext->setGeometry(CmdNextRect);
@@ -130,13 +135,90 @@ QLabel* FrmMain::lblMs(CaptionLine line) const {
 }
 
 // A press on the button breaks a double-click pair begun on the picture; so does a press on the
-// caption lines or the window's background, which reaches the window itself.
+// caption lines or the window's background, which reaches the window itself. The button's own
+// handling of Space (a click when the key comes up) never sees the keys that press it: a held key
+// whose repeats arrive as release and press pairs would click it again and again.
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_cmdNext && (event->type() == QEvent::MouseButtonPress ||
-                                 event->type() == QEvent::MouseButtonDblClick)) {
-        m_picMain->forgetPairing();
+    if (watched == m_cmdNext) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_picMain->forgetPairing();
+            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (pressNextByKey(static_cast<QKeyEvent*>(event))) {
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool FrmMain::pressNextByKey(QKeyEvent* event) {
+    if (!pressesAButton(event->key())) {
+        return false;
+    }
+    event->accept();
+    if (event->type() == QEvent::KeyRelease) {
+        m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
+        return true;
+    }
+    // At the press, as a focused button takes Return: the release may never be told apart from
+    // a repeat's.
+    if (m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat()) &&
+        m_cmdNext->isVisible() && m_cmdNext->isEnabled()) {
+        m_cmdNext->click();
+    }
+    return true;
+}
+
+void FrmMain::trackKey(QKeyEvent* event) {
+    if (!pressesAButton(event->key())) {
+        return;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat());
+    } else {
+        m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
+    }
+}
+
+// Keys on the picture area reach the window: it has no use for them (they never count as
+// presses in a bout).
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    trackKey(event);
+    QWidget::keyPressEvent(event);
+}
+
+void FrmMain::keyReleaseEvent(QKeyEvent* event) {
+    trackKey(event);
+    QWidget::keyReleaseEvent(event);
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        m_heldKeys.forget();
+    }
+    // The desktop's theme changed while the game runs.
+    if (event->type() == QEvent::PaletteChange) {
+        colourCaptionLines();
+    }
+    QWidget::changeEvent(event);
+}
+
+// Background and text as one pair from one palette, so that no theme puts light text on the
+// lines' background or the other way round.
+void FrmMain::colourCaptionLines() {
+    const QPalette colours = captionPalette(palette());
+    for (QLabel* label : m_lblMs) {
+        if (label != nullptr) {
+            label->setPalette(colours);
+        }
+    }
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {
@@ -144,8 +226,10 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+// The picture's name tells a screen reader what it shows; a new name is announced.
 void FrmMain::SetPicture(PictureId id) {
     m_picMain->setPicture(pictureOrBlank(id));
+    m_picMain->setAccessibleName(pictureDescription(id));
 }
 
 void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {
@@ -155,7 +239,12 @@ void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {
 }
 
 void FrmMain::SetSiteEnabled(SiteIndex site, bool enabled) {
+    SiteRegion* region = m_picMain->site(site);
+    const bool wasEnabled = region != nullptr && region->isEnabled();
     m_picMain->setSiteEnabled(site, enabled);
+    if (region != nullptr && region->isEnabled() != wasEnabled) {
+        announceSiteAvailability(region);
+    }
 }
 
 void FrmMain::SetNextVisible(bool visible) {

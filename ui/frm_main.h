@@ -6,6 +6,7 @@
 #include "logic/game.h"
 #include "logic/view.h"
 #include "ui/bout_timer.h"
+#include "ui/held_keys.h"
 
 #include <QWidget>
 #include <array>
@@ -33,7 +34,8 @@ public:
     void start();
 
     // The one face and size for the window and every control: a Japanese Gothic at 12 pixels,
-    // small enough that every caption of the game fits inside its 201-pixel line.
+    // small enough that every caption of the game fits inside its 201-pixel line, or the best
+    // installed face that shows Japanese (see caption_font.h).
     static QFont defaultFont();
 
     const GameState& gameState() const { return m_game.state(); }
@@ -52,15 +54,26 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
     void routeEvents();
+    void colourCaptionLines();
+    // Space, Return and Enter on the focused "Next" press it once for each real press of the
+    // key; the repeats of a held key press nothing. True when the event was one of those keys.
+    bool pressNextByKey(QKeyEvent* event);
+    // The keys that land anywhere else in the window press nothing, but a key held down there
+    // is still held when the focus moves to "Next".
+    void trackKey(QKeyEvent* event);
 
     BoutTimer m_timer;
     QPushButton* m_cmdNext = nullptr;
     PictureArea* m_picMain = nullptr;
     std::array<QLabel*, CaptionLineCount> m_lblMs{};
+    HeldKeys m_heldKeys;
     Game m_game{*this};
 };
 

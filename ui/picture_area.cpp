@@ -2,6 +2,7 @@
 #include "ui/picture_area.h"
 
 #include "logic/site_table.h"
+#include "ui/pixel_art_scaling.h"
 #include "ui/site_region.h"
 
 #include <QGuiApplication>
@@ -86,7 +87,18 @@ PictureArea::PictureArea(QWidget* parent)
 
 void PictureArea::setPicture(const QImage& picture) {
     m_picture = picture;
+    m_scaled = QImage();
     update();
+}
+
+const QImage& PictureArea::pictureForScreen(qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1.0) {
+        return m_picture;
+    }
+    if (m_scaled.isNull() || m_scaled.devicePixelRatio() != devicePixelRatio) {
+        m_scaled = scalePixelArt(m_picture, devicePixelRatio);
+    }
+    return m_scaled;
 }
 
 SiteRegion* PictureArea::site(SiteIndex index) const {
@@ -108,7 +120,8 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     if (!m_picture.isNull()) {
         QPainter painter(this);
         painter.setClipRect(contentsRect());
-        painter.drawImage(contentsRect().topLeft(), m_picture);
+        painter.drawImage(contentsRect().topLeft(),
+                          pictureForScreen(painter.device()->devicePixelRatioF()));
     }
 }
 

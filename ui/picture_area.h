@@ -61,10 +61,14 @@ private:
     // while its button is up, so one press is never counted twice.
     bool isExtraDoubleClickEvent(const QMouseEvent* event) const;
     ClickPairing::Press pressOf(const QMouseEvent* event) const;
+    // The picture as drawn on a screen of that density (see pixel_art_scaling.h), kept until
+    // the picture or the density changes.
+    const QImage& pictureForScreen(qreal devicePixelRatio);
     void raise(const ClickPairing::Raised& raised);
     void refreshPairingRules();
 
     QImage m_picture;
+    QImage m_scaled;
     std::array<SiteRegion*, SiteCount> m_sites{};
     ClickPairing m_pairing;
     Qt::MouseButtons m_down;                          // buttons pressed over this area or a site

@@ -1,11 +1,13 @@
 // Every text the game can show fits inside its caption line and has glyphs in the face.
 #include "logic/game.h"
 #include "logic/site_table.h"
+#include "ui/caption_font.h"
 #include "ui/frm_main.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRawFont>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>
@@ -53,6 +55,19 @@ TEST(Captions, EveryTextFitsInsideItsLine) {
                 << caption.toStdString();
         }
         EXPECT_LE(metrics.height(), inside.height());
+    }
+}
+
+TEST(Captions, TheFaceIsChosenByMeasuringEveryText) {
+    const std::vector<QString> measured = everyCaptionText();
+    for (const QString& caption : everyCaption()) {
+        EXPECT_NE(std::find(measured.begin(), measured.end(), caption), measured.end())
+            << caption.toStdString();
+    }
+    const std::vector<QString> shown = everyShownText();
+    for (const char* own : {"ガチャポコ", "Next"}) {
+        EXPECT_NE(std::find(shown.begin(), shown.end(), QString::fromUtf8(own)), shown.end())
+            << own;
     }
 }
 

@@ -153,15 +153,16 @@ TEST(FrmMainFocus, SpaceOnTheFocusedButtonPressesNext) {
     EXPECT_EQ(QApplication::focusWidget(), frm.picMain());
 }
 
-TEST(FrmMainColours, WindowIsButtonFaceAndCaptionLinesAreWhiteWithButtonText) {
+TEST(FrmMainColours, WindowIsButtonFaceAndCaptionLinesAreTheClassicBlackOnWhite) {
     FrmMain frm;
     const QPalette platform = QApplication::palette();
-    EXPECT_EQ(frm.palette().color(QPalette::Window), platform.color(QPalette::Button));
+    EXPECT_EQ(frm.backgroundRole(), QPalette::Button);
+    EXPECT_EQ(frm.palette().color(frm.backgroundRole()), platform.color(QPalette::Button));
     EXPECT_TRUE(frm.autoFillBackground());
     for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
         const QPalette colours = frm.lblMs(line)->palette();
         EXPECT_EQ(colours.color(QPalette::Window), QColor(255, 255, 255));
-        EXPECT_EQ(colours.color(QPalette::WindowText), platform.color(QPalette::ButtonText));
+        EXPECT_EQ(colours.color(QPalette::WindowText), QColor(0, 0, 0));
         EXPECT_TRUE(frm.lblMs(line)->autoFillBackground());
     }
 }
@@ -181,10 +182,13 @@ TEST(FrmMainFont, EveryControlUsesTheOneJapaneseFace) {
 TEST(FrmMainAccessibility, PictureAndSitesAreNamedAndCaptionsExposeTheirText) {
     FrmMain frm;
     frm.start();
-    EXPECT_FALSE(frm.picMain()->accessibleName().isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(frm.picMain())->text(QAccessible::Name),
+              QStringLiteral("タイトル「ガチャポコ」"));
     for (SiteIndex i = 0; i < SiteCount; ++i) {
-        EXPECT_EQ(frm.picMain()->site(i)->accessibleName(),
-                  text(SiteTable[static_cast<std::size_t>(i)].Place));
+        const SiteRow& row = SiteTable[static_cast<std::size_t>(i)];
+        QAccessibleInterface* site = QAccessible::queryAccessibleInterface(frm.picMain()->site(i));
+        ASSERT_NE(site, nullptr);
+        EXPECT_EQ(site->text(QAccessible::Name), text(row.Place) + u'・' + text(row.Resident));
     }
     QAccessibleInterface* next = QAccessible::queryAccessibleInterface(frm.cmdNext());
     ASSERT_NE(next, nullptr);

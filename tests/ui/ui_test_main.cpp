@@ -1,10 +1,18 @@
-// The widget tests run inside one QApplication on the offscreen platform.
+// The widget tests run inside one QApplication on the offscreen platform, with the same fonts,
+// theme and scale whatever the machine has: only the fonts of a generated configuration, Qt's
+// own style and palette, and one device pixel to the pixel.
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("FONTCONFIG_FILE", GACHAPOKO_TEST_FONTS_CONF);
+    for (const char* name :
+         {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+          "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI"}) {
+        qunsetenv(name);
+    }
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

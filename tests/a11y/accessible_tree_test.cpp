@@ -1,0 +1,207 @@
+// The game as a screen reader reads it over AT-SPI: a frame named after the game; the picture as
+// an image named after what it shows, announcing each new picture; "Next" as a push button that
+// the screen reader can press; the sites as buttons named like their hover captions, present
+// while the map is on screen and gone in an encounter; the caption lines as labels.
+#include "logic/site_table.h"
+#include "tests/a11y/a11y_environment.h"
+#include "tests/a11y/atspi_client.h"
+#include "tests/e2e/x_input.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace gachapoko::test {
+namespace {
+
+std::string utf8(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+}
+
+// What a screen reader does when it starts: tell the desktop's accessibility bus that one runs,
+// so that applications expose their objects on it.
+bool announceScreenReader() {
+    QDBusMessage set = QDBusMessage::createMethodCall(
+        QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
+    set << QStringLiteral("org.a11y.Status") << QStringLiteral("ScreenReaderEnabled")
+        << QVariant::fromValue(QDBusVariant(true));
+    return QDBusConnection::sessionBus().call(set).type() == QDBusMessage::ReplyMessage;
+}
+
+// The sites' rectangles inside the picture area, border included; the coast is cut at the
+// border's inner edge.
+const AtspiRect SitesInPicture[SiteCount] = {
+    {10, 10, 61, 36},   {112, 18, 89, 41}, {65, 66, 58, 30},
+    {126, 101, 76, 50}, {2, 90, 58, 64},   {2, 170, 196, 32},
+};
+
+class ScreenReader : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(announceScreenReader()) << "the accessibility bus did not start";
+        ASSERT_TRUE(m_nameChanges.registered());
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(xDisplay()));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("FONTCONFIG_FILE"),
+                           QStringLiteral(GACHAPOKO_TEST_FONTS_CONF));
+        for (const char* name : {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        m_game.setProcessEnvironment(environment);
+        m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_game.start(QStringLiteral(GACHAPOKO_EXECUTABLE), {});
+        ASSERT_TRUE(m_game.waitForStarted(5000));
+
+        m_application = applicationOfProcess(static_cast<unsigned>(m_game.processId()), 15000);
+        ASSERT_FALSE(m_application.isNull()) << "the game never appeared on the accessibility bus";
+        ASSERT_TRUE(waitUntil([this] { return !frame().isNull() && !picture().isNull(); }, 10000));
+    }
+
+    void TearDown() override {
+        m_game.kill();
+        m_game.waitForFinished(5000);
+    }
+
+    Accessible frame() const {
+        for (const Accessible& child : m_application.children()) {
+            if (child.role() == ATSPI_ROLE_FRAME) {
+                return child;
+            }
+        }
+        return {};
+    }
+
+    Accessible picture() const {
+        return frame().find([](const Accessible& a) { return a.role() == ATSPI_ROLE_IMAGE; });
+    }
+
+    Accessible next() const {
+        return frame().find([](const Accessible& a) {
+            return a.role() == ATSPI_ROLE_PUSH_BUTTON && a.name() == "Next";
+        });
+    }
+
+    std::vector<std::string> captionLines() const {
+        std::vector<std::string> lines;
+        for (const Accessible& child : frame().children()) {
+            if (child.role() == ATSPI_ROLE_LABEL) {
+                lines.push_back(child.name());
+            }
+        }
+        return lines;
+    }
+
+    bool pictureIsAnnouncedAs(const std::string& name) {
+        return waitUntil(
+            [&] {
+                for (const EventRecorder::Event& event : m_nameChanges.events()) {
+                    if (event.role == ATSPI_ROLE_IMAGE && event.name == name) {
+                        return true;
+                    }
+                }
+                return false;
+            },
+            5000);
+    }
+
+    // From the welcome screen to the map, pressing "Next" as a screen reader user does.
+    void goToTheMap() {
+        Accessible button = next();
+        ASSERT_FALSE(button.isNull());
+        ASSERT_TRUE(button.doAction("Press"));
+        ASSERT_TRUE(waitUntil([this] { return picture().name() == "地図"; }, 5000));
+        ASSERT_TRUE(waitUntil([this] { return picture().children().size() == SiteCount; }, 5000));
+    }
+
+    EventRecorder m_nameChanges{"object:property-change:accessible-name"};
+    QProcess m_game;
+    Accessible m_application;
+};
+
+TEST_F(ScreenReader, TheWelcomeScreenIsAFrameWithTheTitlePictureAndNext) {
+    EXPECT_EQ(m_application.name(), "gachapoko");
+    int frames = 0;
+    for (const Accessible& child : m_application.children()) {
+        frames += child.role() == ATSPI_ROLE_FRAME ? 1 : 0;
+    }
+    EXPECT_EQ(frames, 1);
+    EXPECT_EQ(frame().name(), "ガチャポコ");
+    EXPECT_EQ(frame().roleName(), "frame");
+
+    const Accessible title = picture();
+    EXPECT_EQ(title.name(), "タイトル「ガチャポコ」");
+    EXPECT_EQ(title.roleName(), "image");
+    EXPECT_TRUE(title.has(ATSPI_STATE_SHOWING));
+    // No site can be clicked on the welcome screen, so the picture has none.
+    EXPECT_TRUE(title.children().empty());
+
+    const Accessible button = next();
+    ASSERT_FALSE(button.isNull());
+    EXPECT_TRUE(button.has(ATSPI_STATE_SHOWING));
+    EXPECT_TRUE(button.has(ATSPI_STATE_FOCUSABLE));
+    const std::vector<std::string> actions = button.actions();
+    EXPECT_NE(std::find(actions.begin(), actions.end(), "Press"), actions.end());
+
+    EXPECT_EQ(captionLines(), (std::vector<std::string>{"", utf8(WelcomeLine), ""}));
+}
+
+TEST_F(ScreenReader, OnTheMapThePictureIsAnnouncedAndTheSitesCanBeFound) {
+    goToTheMap();
+    EXPECT_TRUE(pictureIsAnnouncedAs("地図"));
+    EXPECT_EQ(captionLines(), (std::vector<std::string>{"", utf8(MapInstruction), ""}));
+    EXPECT_FALSE(next().has(ATSPI_STATE_SHOWING));
+
+    const Accessible map = picture();
+    const AtspiRect mapAt = map.extents();
+    const std::vector<Accessible> sites = map.children();
+    ASSERT_EQ(sites.size(), static_cast<std::size_t>(SiteCount));
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
+        const SiteRow& row = SiteTable[static_cast<std::size_t>(i)];
+        const Accessible& site = sites[static_cast<std::size_t>(i)];
+        EXPECT_EQ(site.name(), utf8(row.Place) + "・" + utf8(row.Resident));
+        EXPECT_EQ(site.role(), ATSPI_ROLE_PUSH_BUTTON) << i;
+        EXPECT_TRUE(site.has(ATSPI_STATE_SHOWING)) << i;
+        EXPECT_TRUE(site.has(ATSPI_STATE_VISIBLE)) << i;
+        EXPECT_TRUE(site.has(ATSPI_STATE_SENSITIVE)) << i;
+        // Where the site lies, so that a screen reader's click lands on it.
+        const AtspiRect at = site.extents();
+        const AtspiRect expected = SitesInPicture[i];
+        EXPECT_EQ(at.x - mapAt.x, expected.x) << i;
+        EXPECT_EQ(at.y - mapAt.y, expected.y) << i;
+        EXPECT_EQ(at.width, expected.width) << i;
+        EXPECT_EQ(at.height, expected.height) << i;
+    }
+}
+
+TEST_F(ScreenReader, InAnEncounterThePictureNamesTheResidentAndTheSitesAreGone) {
+    goToTheMap();
+    const Accessible town = picture().children()[3];
+    ASSERT_EQ(town.name(), "街・若者");
+    const AtspiRect at = town.extents();
+
+    // The screen reader's click: the mouse, at the middle of the site.
+    XInput input(xDisplay());
+    ASSERT_EQ(input.error(), "");
+    input.click(at.x + at.width / 2, at.y + at.height / 2);
+    input.sync();
+
+    ASSERT_TRUE(waitUntil([this] { return picture().name() == "若者"; }, 5000));
+    EXPECT_TRUE(pictureIsAnnouncedAs("若者"));
+    EXPECT_TRUE(picture().children().empty());
+    EXPECT_FALSE(town.has(ATSPI_STATE_SHOWING));
+    EXPECT_FALSE(town.has(ATSPI_STATE_VISIBLE));
+    EXPECT_TRUE(next().has(ATSPI_STATE_SHOWING));
+    const SiteRow& row = SiteTable[3];
+    EXPECT_EQ(captionLines(), (std::vector<std::string>{utf8(row.Lines[0]), utf8(row.Lines[1]),
+                                                        utf8(row.Lines[2])}));
+}
+
+} // namespace
+} // namespace gachapoko::test

@@ -1,0 +1,101 @@
+// Prints which face the window chose and how the game's texts come out in it, one fact a line
+// ("name=value"), for the font tests that run it under a font configuration of their own. With
+// a file name as its argument it also saves a screenshot of the window there.
+#include "logic/site_table.h"
+#include "ui/caption_font.h"
+#include "ui/frm_main.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QRawFont>
+#include <QTextStream>
+#include <algorithm>
+
+namespace gachapoko::test {
+namespace {
+
+// True when the text's strokes reach the first or last column inside the line's border: the
+// line cuts it off.
+bool isCut(FrmMain& frm, const QString& caption) {
+    QLabel* line = frm.lblMs(1);
+    line->setText(caption);
+    const QImage shown = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect inside = line->contentsRect();
+    const QRgb background = shown.pixel(inside.topLeft());
+    for (const int x : {inside.left(), inside.right()}) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            if (shown.pixel(x, y) != background) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The window with the final opponent's lines, among the widest of the game, to look at.
+void saveScreenshot(FrmMain& frm, const QString& path) {
+    frm.SetCaption(0, FinalOpponentLines[0]);
+    frm.SetCaption(1, SiteTable[1].Lines[1]);
+    frm.SetCaption(2, BoutInstruction);
+    frm.grab().save(path);
+}
+
+int probe(const QString& screenshot) {
+    QTextStream out(stdout);
+    FrmMain frm;
+    const QFont font = frm.lblMs(1)->font();
+    const QFontInfo info(font);
+    out << "family=" << info.family() << '\n';
+    out << "pixel-size=" << info.pixelSize() << '\n';
+    const QFontMetrics metrics(font);
+    const bool fixedWidth =
+        metrics.horizontalAdvance(QLatin1Char('i')) == metrics.horizontalAdvance(QLatin1Char('M'));
+    out << "fixed-width=" << (fixedWidth ? 1 : 0) << '\n';
+
+    const QRawFont raw = QRawFont::fromFont(font);
+    QStringList missing;
+    for (const QString& text : everyShownText()) {
+        for (const char32_t character : text.toUcs4()) {
+            if (!raw.supportsCharacter(character)) {
+                missing << QStringLiteral("U+%1").arg(static_cast<uint>(character), 4, 16,
+                                                      QLatin1Char('0'));
+            }
+        }
+    }
+    missing.removeDuplicates();
+    out << "missing=" << missing.join(QLatin1Char(' ')) << '\n';
+
+    int widest = 0;
+    int widestOneSizeUp = 0;
+    QFont oneSizeUp = font;
+    oneSizeUp.setPixelSize(info.pixelSize() + 1);
+    const QFontMetrics metricsOneSizeUp(oneSizeUp);
+    QStringList cut;
+    for (const QString& caption : everyCaptionText()) {
+        widest = std::max(widest, metrics.horizontalAdvance(caption));
+        widestOneSizeUp = std::max(widestOneSizeUp, metricsOneSizeUp.horizontalAdvance(caption));
+        if (isCut(frm, caption)) {
+            cut << caption;
+        }
+    }
+    out << "widest=" << widest << '\n';
+    out << "widest-one-size-up=" << widestOneSizeUp << '\n';
+    out << "cut=" << cut.join(QLatin1Char('|')) << '\n';
+    out << "message=" << missingFontMessage() << '\n';
+    if (!screenshot.isEmpty()) {
+        saveScreenshot(frm, screenshot);
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace gachapoko::test
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // An optional argument: where to save a screenshot of the window.
+    const QStringList arguments = QApplication::arguments();
+    return gachapoko::test::probe(arguments.size() > 1 ? arguments.at(1) : QString());
+}

@@ -1,0 +1,201 @@
+// The window at the scale factor of this run: the pixel art keeps every picture pixel's weight
+// (equal squares at whole factors), every caption fits inside its line, and screenshots of the
+// scenes are left to look at.
+#include "assets/picture_lookup.h"
+#include "logic/site_table.h"
+#include "ui/caption_font.h"
+#include "ui/frm_main.h"
+#include "ui/picture_area.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace gachapoko::test {
+namespace {
+
+qreal scaleFactor(const QWidget& widget) {
+    return widget.devicePixelRatioF();
+}
+
+bool isWholeFactor(qreal factor) {
+    return std::abs(factor - std::round(factor)) < 1e-6;
+}
+
+TEST(ScaledWindow, IsTheFixedSizeTimesTheFactor) {
+    FrmMain frm;
+    const qreal factor = scaleFactor(frm);
+    EXPECT_EQ(frm.size(), QSize(201, 273));
+    const QImage shown = frm.grab().toImage();
+    EXPECT_NEAR(shown.width(), 201 * factor, 1.0);
+    EXPECT_NEAR(shown.height(), 273 * factor, 1.0);
+}
+
+// A white picture with one-pixel black lines four pixels apart, across and down.
+QImage linesPicture() {
+    QImage picture(200, 200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int at = 8; at < 192; at += 4) {
+        for (int along = 0; along < 200; ++along) {
+            picture.setPixel(at, along, qRgb(0, 0, 0));
+            picture.setPixel(along, at, qRgb(0, 0, 0));
+        }
+    }
+    return picture;
+}
+
+double darkness(QRgb pixel) {
+    return (255.0 - qGray(pixel)) / 255.0;
+}
+
+TEST(ScaledPicture, EveryOnePixelLineHasTheSameWeight) {
+    FrmMain frm;
+    const qreal factor = scaleFactor(frm);
+    frm.picMain()->setPicture(linesPicture());
+    const QImage shown = frm.picMain()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // Where the picture starts on the device, inside the two-pixel border.
+    const double origin = PictureArea::BorderWidth * factor;
+    // Along a row between two lines across, and down a column between two lines down.
+    const int between = static_cast<int>(std::floor(origin + 10.5 * factor));
+    std::vector<double> acrossWeights;
+    std::vector<double> downWeights;
+    for (int at = 8; at < 192; at += 4) {
+        const int from = static_cast<int>(std::floor(origin + at * factor)) - 1;
+        const int to = static_cast<int>(std::ceil(origin + (at + 1) * factor)) + 1;
+        double across = 0;
+        double down = 0;
+        for (int d = from; d < to; ++d) {
+            across += darkness(shown.pixel(d, between));
+            down += darkness(shown.pixel(between, d));
+        }
+        acrossWeights.push_back(across);
+        downWeights.push_back(down);
+    }
+    for (std::size_t i = 0; i < acrossWeights.size(); ++i) {
+        EXPECT_NEAR(acrossWeights[i], factor, 0.06) << "line " << i << " at factor " << factor;
+        EXPECT_NEAR(downWeights[i], factor, 0.06) << "line " << i << " at factor " << factor;
+    }
+}
+
+// At a whole factor every picture pixel is an equal square of its own colour; at a fractional
+// one every device pixel is a blend of the picture pixels it lies on, and of nothing else.
+TEST(ScaledPicture, EveryDevicePixelComesFromThePicturePixelsUnderIt) {
+    FrmMain frm;
+    const qreal factor = scaleFactor(frm);
+    const bool whole = isWholeFactor(factor);
+    const QImage face = loadPicture(SiteTable[1].PictureId)->convertToFormat(QImage::Format_RGB32);
+    frm.SetPicture(SiteTable[1].PictureId);
+    const QImage shown = frm.picMain()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double origin = PictureArea::BorderWidth * factor;
+    // A fractional origin is drawn from the nearest device pixel: one pixel of slack around.
+    const int slack = whole ? 0 : 1;
+    int wrong = 0;
+    const int last = static_cast<int>(std::floor(origin + 199 * factor));
+    for (int dy = static_cast<int>(std::ceil(origin)); dy < last; ++dy) {
+        for (int dx = static_cast<int>(std::ceil(origin)); dx < last; ++dx) {
+            const int x0 =
+                std::max(0, static_cast<int>(std::floor((dx - origin) / factor)) - slack);
+            const int y0 =
+                std::max(0, static_cast<int>(std::floor((dy - origin) / factor)) - slack);
+            const int x1 = std::min(
+                199, static_cast<int>(std::floor((dx + 1 - origin - 1e-6) / factor)) + slack);
+            const int y1 = std::min(
+                199, static_cast<int>(std::floor((dy + 1 - origin - 1e-6) / factor)) + slack);
+            int low[3] = {255, 255, 255};
+            int high[3] = {0, 0, 0};
+            for (int y = y0; y <= y1; ++y) {
+                for (int x = x0; x <= x1; ++x) {
+                    const QRgb under = face.pixel(x, y);
+                    const int channels[3] = {qRed(under), qGreen(under), qBlue(under)};
+                    for (int c = 0; c < 3; ++c) {
+                        low[c] = std::min(low[c], channels[c]);
+                        high[c] = std::max(high[c], channels[c]);
+                    }
+                }
+            }
+            const QRgb pixel = shown.pixel(dx, dy);
+            const int channels[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+            for (int c = 0; c < 3; ++c) {
+                if (channels[c] < low[c] - 1 || channels[c] > high[c] + 1) {
+                    ++wrong;
+                    break;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0) << "at factor " << factor;
+}
+
+// The columns of `line` where `caption` puts ink, in device pixels: what differs from the same
+// line left empty.
+std::pair<int, int> inkColumns(QLabel* line, const QString& caption) {
+    line->setText(QString());
+    const QImage blank = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    line->setText(caption);
+    const QImage shown = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int first = shown.width();
+    int last = -1;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) != blank.pixel(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
+TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
+    FrmMain frm;
+    const qreal factor = scaleFactor(frm);
+    QLabel* line = frm.lblMs(1);
+    // Inside the one-pixel border, in device pixels.
+    const int insideLeft = static_cast<int>(std::ceil(factor));
+    const int insideRight = static_cast<int>(std::floor(200 * factor)) - 1;
+    for (const QString& caption : everyCaptionText()) {
+        if (caption.isEmpty()) {
+            continue;
+        }
+        const auto [first, last] = inkColumns(line, caption);
+        ASSERT_LE(first, last) << caption.toStdString();
+        EXPECT_GT(first, insideLeft) << caption.toStdString() << " at factor " << factor;
+        EXPECT_LT(last, insideRight) << caption.toStdString() << " at factor " << factor;
+    }
+}
+
+// Screenshots of the scenes at this factor, named after it, to look at.
+TEST(ScaledScreenshots, SceneByScene) {
+    FrmMain frm;
+    const qreal factor = scaleFactor(frm);
+    const QString dir = QStringLiteral(GACHAPOKO_SCREENSHOT_DIR);
+    ASSERT_TRUE(QDir().mkpath(dir));
+    struct Scene {
+        const char* name;
+        PictureId picture;
+        SceneLinesText lines;
+    };
+    const Scene scenes[] = {
+        {"welcome", TitlePicture, {u"", WelcomeLine, u""}},
+        {"map", MapPicture, {SiteTable[1].Place, u"・", SiteTable[1].Resident}},
+        {"sumo", SiteTable[1].PictureId, SiteTable[1].Lines},
+        {"goddess", GoddessPicture, GoddessRevealLines},
+        {"final", FinalOpponentPicture, FinalOpponentLines},
+    };
+    for (const Scene& scene : scenes) {
+        frm.SetPicture(scene.picture);
+        for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
+            frm.SetCaption(line, scene.lines[static_cast<std::size_t>(line)]);
+        }
+        const QString file = QStringLiteral("%1/scale-%2-%3.png")
+                                 .arg(dir, QString::number(factor), QLatin1String(scene.name));
+        EXPECT_TRUE(frm.grab().save(file)) << file.toStdString();
+    }
+}
+
+} // namespace
+} // namespace gachapoko::test

@@ -1,0 +1,113 @@
+// What a screen reader learns of the window through Qt's accessibility layer: a frame, an image
+// named after the current picture, and the sites as buttons named like their hover captions,
+// there only while they can be clicked. (Qt sends accessibility events only while assistive
+// technology listens: the events, and the same tree as read over a real AT-SPI bus, are tested
+// by the a11y suite.)
+#include "logic/site_table.h"
+#include "ui/accessibility.h"
+#include "ui/frm_main.h"
+#include "ui/picture_area.h"
+#include "ui/site_region.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+namespace gachapoko::test {
+namespace {
+
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+class Accessibility : public testing::Test {
+protected:
+    void SetUp() override { m_frm.start(); }
+
+    FrmMain m_frm;
+};
+
+TEST_F(Accessibility, TheWindowIsAFrameNamedAfterTheGame) {
+    QAccessibleInterface* window = accessible(&m_frm);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("ガチャポコ"));
+    EXPECT_GE(window->indexOfChild(accessible(m_frm.picMain())), 0);
+}
+
+TEST_F(Accessibility, ThePictureIsAnImageNamedAfterWhatItShows) {
+    const std::vector<std::pair<PictureId, QString>> names = {
+        {101, QStringLiteral("タイトル「ガチャポコ」")},
+        {102, QStringLiteral("地図")},
+        {103, QStringLiteral("力士")},
+        {104, QStringLiteral("ドワーフ")},
+        {105, QStringLiteral("若者")},
+        {106, QStringLiteral("長男")},
+        {107, QStringLiteral("次男")},
+        {108, QStringLiteral("女神")},
+        {109, QStringLiteral("最後の敵")},
+        {110, QStringLiteral("倒れた最後の敵")},
+        {111, QStringLiteral("エンディング「The End」")},
+    };
+    QAccessibleInterface* picture = accessible(m_frm.picMain());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), names.front().second);
+    for (const auto& [id, name] : names) {
+        EXPECT_EQ(pictureDescription(id), name) << id;
+        m_frm.SetPicture(id);
+        EXPECT_EQ(picture->text(QAccessible::Name), name) << id;
+    }
+}
+
+TEST_F(Accessibility, SitesArePresentOnlyWhileTheyCanBeClicked) {
+    QAccessibleInterface* picture = accessible(m_frm.picMain());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->childCount(), 0);
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
+        QAccessibleInterface* site = accessible(m_frm.picMain()->site(i));
+        EXPECT_EQ(picture->indexOfChild(site), -1) << i;
+        EXPECT_TRUE(site->state().invisible) << i;
+    }
+
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
+        m_frm.SetSiteEnabled(i, true);
+    }
+    ASSERT_EQ(picture->childCount(), SiteCount);
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
+        SiteRegion* region = m_frm.picMain()->site(i);
+        QAccessibleInterface* site = picture->child(i);
+        ASSERT_NE(site, nullptr);
+        EXPECT_EQ(site->object(), region);
+        EXPECT_EQ(site->role(), QAccessible::Button);
+        EXPECT_EQ(site->text(QAccessible::Name), siteDescription(i));
+        EXPECT_FALSE(site->state().invisible) << i;
+        EXPECT_EQ(picture->indexOfChild(site), i);
+        EXPECT_EQ(site->parent(), picture);
+    }
+
+    // Off the map again, one site at a time.
+    m_frm.SetSiteEnabled(2, false);
+    EXPECT_EQ(picture->childCount(), SiteCount - 1);
+    EXPECT_EQ(picture->indexOfChild(accessible(m_frm.picMain()->site(2))), -1);
+    EXPECT_EQ(picture->child(2)->object(), m_frm.picMain()->site(3));
+}
+
+TEST_F(Accessibility, SitesAreNamedLikeTheirHoverCaptions) {
+    const QString expected[SiteCount] = {
+        QStringLiteral("森林・ドワーフ"), QStringLiteral("山・力士"),
+        QStringLiteral("湖・女神"),       QStringLiteral("街・若者"),
+        QStringLiteral("住宅・次男"),     QStringLiteral("海岸・長男"),
+    };
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
+        EXPECT_EQ(siteDescription(i), expected[i]);
+        EXPECT_EQ(accessible(m_frm.picMain()->site(i))->text(QAccessible::Name), expected[i]);
+    }
+    EXPECT_EQ(siteDescription(-1), QString());
+    EXPECT_EQ(siteDescription(SiteCount), QString());
+}
+
+} // namespace
+} // namespace gachapoko::test

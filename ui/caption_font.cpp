@@ -1,0 +1,178 @@
+// Choosing the window's face among the installed ones.
+#include "ui/caption_font.h"
+
+#include "logic/game.h"
+#include "logic/site_table.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRawFont>
+#include <limits>
+#include <optional>
+#include <tuple>
+
+namespace gachapoko {
+
+namespace {
+
+const QString PreferredFamily = QStringLiteral("IPAPGothic");
+
+QString fromView(std::u16string_view view) {
+    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QFont faceAt(const QString& family, int pixelSize) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+bool hasEveryGlyph(const QFont& font, const std::vector<QString>& texts) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid()) {
+        return false;
+    }
+    for (const QString& text : texts) {
+        for (const char32_t character : text.toUcs4()) {
+            if (!raw.supportsCharacter(character)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool everyCaptionFits(const QFont& font, const std::vector<QString>& captions) {
+    const QFontMetrics metrics(font);
+    if (metrics.height() > CaptionTextHeight) {
+        return false;
+    }
+    for (const QString& caption : captions) {
+        if (metrics.horizontalAdvance(caption) > CaptionTextWidth ||
+            metrics.boundingRect(caption).width() > CaptionTextWidth) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A fixed-width face gives a narrow and a wide letter the same cell. (Japanese faces with
+// half-width Latin letters count as neither monospaced nor proportional in the font database.)
+bool isFixedWidth(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(QLatin1Char('i')) ==
+           metrics.horizontalAdvance(QLatin1Char('M'));
+}
+
+// One installed face that shows every character, at the size it would be used.
+struct Candidate {
+    QString family;
+    int pixelSize = SmallestPixelSize;
+    bool fits = false;
+    bool fixedPitch = false;
+
+    // Better first: the preferred face, a face that fits, the larger size, a proportional face,
+    // then the name, so that the same fonts always give the same choice.
+    bool operator<(const Candidate& other) const {
+        return std::make_tuple(family != PreferredFamily, !fits, -pixelSize, fixedPitch, family) <
+               std::make_tuple(other.family != PreferredFamily, !other.fits, -other.pixelSize,
+                               other.fixedPitch, other.family);
+    }
+};
+
+std::optional<Candidate> candidate(const QString& family, const std::vector<QString>& shown,
+                                   const std::vector<QString>& captions) {
+    const QFont preferredSize = faceAt(family, PreferredPixelSize);
+    // The font database answers with a substitute for a family it does not have.
+    if (QFontInfo(preferredSize).family() != family || !hasEveryGlyph(preferredSize, shown)) {
+        return std::nullopt;
+    }
+    Candidate found{family, SmallestPixelSize, false, isFixedWidth(preferredSize)};
+    for (int size = PreferredPixelSize; size >= SmallestPixelSize; --size) {
+        if (everyCaptionFits(faceAt(family, size), captions)) {
+            found.pixelSize = size;
+            found.fits = true;
+            break;
+        }
+    }
+    return found;
+}
+
+CaptionFont choose() {
+    const std::vector<QString> shown = everyShownText();
+    const std::vector<QString> captions = everyCaptionText();
+    std::optional<Candidate> best = candidate(PreferredFamily, shown, captions);
+    if (!best || !best->fits) {
+        for (const QString& family : QFontDatabase::families()) {
+            if (family == PreferredFamily || QFontDatabase::isPrivateFamily(family) ||
+                !QFontDatabase::isScalable(family)) {
+                continue;
+            }
+            const std::optional<Candidate> other = candidate(family, shown, captions);
+            if (other && (!best || *other < *best)) {
+                best = other;
+            }
+        }
+    }
+    if (!best) {
+        // Nothing shows Japanese: the toolkit's own face, so that at least "Next" is drawn.
+        QFont fallback;
+        fallback.setPixelSize(PreferredPixelSize);
+        return {fallback, false, false};
+    }
+    return {faceAt(best->family, best->pixelSize), true, best->fits};
+}
+
+} // namespace
+
+std::vector<QString> everyCaptionText() {
+    std::vector<QString> texts;
+    for (const SiteRow& row : SiteTable) {
+        texts.push_back(fromView(row.Place));
+        texts.push_back(fromView(row.Resident));
+        for (const std::u16string_view line : row.Lines) {
+            texts.push_back(fromView(line));
+        }
+    }
+    for (const SceneLinesText* lines : {&GoddessHintLines, &GoddessRevealLines, &FinalOpponentLines,
+                                        &FinalOpponentBeatenLines, &ClosingScreenLines}) {
+        for (const std::u16string_view line : *lines) {
+            texts.push_back(fromView(line));
+        }
+    }
+    for (const std::u16string_view line : {WelcomeLine, MapInstruction, BoutInstruction,
+                                           RefusalLine, LostLine0, LostLine1, WonLine0, WonLine1}) {
+        texts.push_back(fromView(line));
+    }
+    texts.push_back(QStringLiteral("・"));
+    // Every digit, at the largest count the game can show.
+    texts.push_back(fromView(pressesLine(0)));
+    texts.push_back(fromView(pressesLine(std::numeric_limits<std::int32_t>::max())));
+    texts.push_back(fromView(pressesLine(1234567890)));
+    return texts;
+}
+
+std::vector<QString> everyShownText() {
+    std::vector<QString> texts = everyCaptionText();
+    texts.push_back(QStringLiteral("ガチャポコ"));
+    texts.push_back(QStringLiteral("Next"));
+    return texts;
+}
+
+const CaptionFont& captionFont() {
+    static const CaptionFont chosen = choose();
+    return chosen;
+}
+
+QString missingFontMessage() {
+    if (captionFont().showsJapanese) {
+        return {};
+    }
+    return QStringLiteral("gachapoko: no installed font can show the game's Japanese text, so the "
+                          "captions will show boxes; install the package %1")
+        .arg(QString::fromLatin1(JapaneseFontPackage));
+}
+
+} // namespace gachapoko

@@ -1,0 +1,43 @@
+// The one face and size for the window and its controls. The game prefers the IPA P Gothic face
+// at 12 pixels; on a machine without it, any other installed face that has a glyph for every
+// character the game shows will do, at the largest size up to 12 pixels at which every caption
+// fits inside its line. Without any such face the captions cannot be read at all, and the
+// program says which package brings the preferred one.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <vector>
+
+namespace gachapoko {
+
+// Every text a caption line can show: the residents' dialogue, the places and residents while
+// pointing at the map, the guiding lines, the verdicts and the presses line at its widest.
+std::vector<QString> everyCaptionText();
+
+// The captions and the button's and window's own texts: what the face needs glyphs for.
+std::vector<QString> everyShownText();
+
+struct CaptionFont {
+    QFont font;
+    // False when no installed face has a glyph for every shown character.
+    bool showsJapanese = false;
+    // False when even at the smallest size some caption is wider than its line.
+    bool fits = false;
+};
+
+inline constexpr int PreferredPixelSize = 12;
+inline constexpr int SmallestPixelSize = 9;
+// Inside a caption line's one-pixel border: 201 by 17 less the border.
+inline constexpr int CaptionTextWidth = 199;
+inline constexpr int CaptionTextHeight = 15;
+// The package that brings the preferred face on Debian and its derivatives.
+inline constexpr const char* JapaneseFontPackage = "fonts-ipafont-gothic";
+
+// Chooses among the installed faces; the first call decides for the whole run.
+const CaptionFont& captionFont();
+
+// One line for the user when no installed face can show the game's Japanese; empty otherwise.
+QString missingFontMessage();
+
+} // namespace gachapoko
