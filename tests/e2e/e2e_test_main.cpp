@@ -1,5 +1,6 @@
 // The end-to-end tests run the game on a private Xvfb display on the xcb platform. Without an X
 // server every test skips and says why.
+#include "app/desktop_session.h"
 #include "tests/e2e/e2e_environment.h"
 #include "tests/e2e/x_server.h"
 
@@ -102,7 +103,12 @@ int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     int result = 0;
     {
+        // Started the way the game starts Qt, so that no test makes a runtime directory under /tmp
+        // or autolaunches a session bus either.
+        const gachapoko::DesktopSession session = gachapoko::currentDesktopSession();
+        session.applyForStartup();
         QApplication application(argc, argv);
+        session.startupDone();
         result = RUN_ALL_TESTS();
     }
     return result;

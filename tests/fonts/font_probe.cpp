@@ -1,6 +1,7 @@
 // Prints which face the window chose and how the game's texts come out in it, one fact a line
 // ("name=value"), for the font tests that run it under a font configuration of their own. With
 // a file name as its argument it also saves a screenshot of the window there.
+#include "app/desktop_session.h"
 #include "logic/site_table.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
@@ -94,7 +95,12 @@ int probe(const QString& screenshot) {
 } // namespace gachapoko::test
 
 int main(int argc, char* argv[]) {
+    // Started the way the game starts Qt, so that no test makes a runtime directory under /tmp
+    // or autolaunches a session bus either.
+    const gachapoko::DesktopSession session = gachapoko::currentDesktopSession();
+    session.applyForStartup();
     QApplication application(argc, argv);
+    session.startupDone();
     // An optional argument: where to save a screenshot of the window.
     const QStringList arguments = QApplication::arguments();
     return gachapoko::test::probe(arguments.size() > 1 ? arguments.at(1) : QString());

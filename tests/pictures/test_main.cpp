@@ -1,5 +1,7 @@
 // Runs the picture tests inside a QGuiApplication, which the icon's pixmap needs; the
 // off-screen platform is used unless another is asked for.
+#include "app/desktop_session.h"
+
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Started the way the game starts Qt, so that no test makes a runtime directory under /tmp
+    // or autolaunches a session bus either.
+    const gachapoko::DesktopSession session = gachapoko::currentDesktopSession();
+    session.applyForStartup();
     QGuiApplication app(argc, argv);
+    session.startupDone();
     return RUN_ALL_TESTS();
 }

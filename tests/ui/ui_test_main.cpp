@@ -1,6 +1,8 @@
 // The widget tests run inside one QApplication on the offscreen platform, with the same fonts,
 // theme and scale whatever the machine has: only the fonts of a generated configuration, Qt's
 // own style and palette, and one device pixel to the pixel.
+#include "app/desktop_session.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -13,6 +15,11 @@ int main(int argc, char* argv[]) {
           "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI"}) {
         qunsetenv(name);
     }
+    // Started the way the game starts Qt, so that no test makes a runtime directory under /tmp
+    // or autolaunches a session bus either.
+    const gachapoko::DesktopSession session = gachapoko::currentDesktopSession();
+    session.applyForStartup();
     QApplication application(argc, argv);
+    session.startupDone();
     return RUN_ALL_TESTS();
 }
