@@ -107,10 +107,15 @@ TEST(Package, HoldsTheInstalledFilesInDebiansDirectoriesOwnedByRoot) {
 // Lintian is Debian's own check of a package; its errors and warnings fail the test with its
 // explanation of each.
 TEST(Package, LintianFindsNoErrorsOrWarnings) {
+    // Lintian leaves scratch files in its temporary directory: give it one of the test's own.
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), scratch.path());
     const CommandResult lintian = runCommand(Lintian,
                                              {QStringLiteral("--info"), QStringLiteral("--fail-on"),
                                               QStringLiteral("error,warning"), packageFile()},
-                                             QProcessEnvironment::systemEnvironment(), 120000);
+                                             environment, 120000);
     EXPECT_TRUE(lintian.succeeded()) << lintian.report();
     EXPECT_FALSE(lintian.out.contains(
         QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption)))
