@@ -1,10 +1,13 @@
 // The session bus and the runtime directory the game gives Qt at start.
 #include "app/desktop_session.h"
 
+#include "app/display_bus.h"
+
 #include <cstdlib>
 #include <vector>
 
 #if defined(__unix__) && !defined(__APPLE__)
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #define GACHAPOKO_FREEDESKTOP_SESSION 1
@@ -48,7 +51,8 @@ void setOrUnset(const char* name, const std::optional<std::string>& value) {
 
 DesktopSession::DesktopSession([[maybe_unused]] const Lookup& environment,
                                [[maybe_unused]] unsigned uid,
-                               [[maybe_unused]] const std::string& userRuntimeDir) {
+                               [[maybe_unused]] const std::string& userRuntimeDir,
+                               [[maybe_unused]] const DisplayBus& displayBus) {
 #ifdef GACHAPOKO_FREEDESKTOP_SESSION
     m_originalRuntimeDir = nonEmpty(environment("XDG_RUNTIME_DIR"));
     const bool ownIsPrivate =
@@ -65,12 +69,17 @@ DesktopSession::DesktopSession([[maybe_unused]] const Lookup& environment,
     }
 
     if (!nonEmpty(environment("DBUS_SESSION_BUS_ADDRESS"))) {
-        m_busAddress = "disabled:";
         for (const std::string& dir : runtimeDirs) {
             if (isUsersBusSocket(dir + "/bus", uid)) {
                 m_busAddress = "unix:path=" + dir + "/bus";
                 break;
             }
+        }
+        if (!m_busAddress) {
+            m_busAddress = displayBus();
+        }
+        if (!m_busAddress) {
+            m_busAddress = "disabled:";
         }
     }
 
@@ -121,9 +130,17 @@ DesktopSession currentDesktopSession() {
     };
 #ifdef GACHAPOKO_FREEDESKTOP_SESSION
     const auto uid = static_cast<unsigned>(geteuid());
-    return DesktopSession(lookup, uid, "/run/user/" + std::to_string(uid));
+    const auto displayBus = [&]() -> std::optional<std::string> {
+        const auto display = lookup("DISPLAY");
+        const passwd* user = getpwuid(static_cast<uid_t>(uid));
+        if (!display || user == nullptr) {
+            return std::nullopt;
+        }
+        return autolaunchedBusOfDisplay(*display, user->pw_name, machineId());
+    };
+    return DesktopSession(lookup, uid, "/run/user/" + std::to_string(uid), displayBus);
 #else
-    return DesktopSession(lookup, 0, {});
+    return DesktopSession(lookup, 0, {}, [] { return std::nullopt; });
 #endif
 }
 

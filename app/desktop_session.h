@@ -4,8 +4,9 @@
 // - The session bus. Without DBUS_SESSION_BUS_ADDRESS, libdbus would autolaunch a bus of its own
 //   through dbus-launch (package dbus-x11) when Qt first asks for one, leaving a dbus-daemon
 //   running and a file under ~/.dbus after the game has ended. The game uses the session's bus
-//   where there is one, found as the socket in the runtime directory if the variable is missing,
-//   and otherwise does without (screen readers on X still find their bus through the display).
+//   where there is one, found where libdbus would find it when the variable is missing (the
+//   socket in the runtime directory, or a bus already autolaunched for the X display, as a screen
+//   reader in a bare X session would have done), and otherwise does without one.
 // - The runtime directory. At start Qt looks for a Flatpak marker in XDG_RUNTIME_DIR, and where
 //   that is unset or unusable it creates $TMPDIR/runtime-<user> for the look. The game lends Qt
 //   an existing private directory for start-up instead, and restores the variable afterwards.
@@ -20,12 +21,16 @@ namespace gachapoko {
 class DesktopSession {
 public:
     using Lookup = std::function<std::optional<std::string>(const char* name)>;
+    // The address of a bus already autolaunched for the X display, if any.
+    using DisplayBus = std::function<std::optional<std::string>()>;
 
     // Decides from the variables `environment` gives and the file system (read only, never
     // written) what to set. `uid` is the user the directories and the bus must belong to;
     // `userRuntimeDir` is where the login manager keeps the user's runtime directory
-    // (/run/user/<uid>), used when the environment names none.
-    DesktopSession(const Lookup& environment, unsigned uid, const std::string& userRuntimeDir);
+    // (/run/user/<uid>), used when the environment names none. `displayBus` is asked only when
+    // no other bus is found.
+    DesktopSession(const Lookup& environment, unsigned uid, const std::string& userRuntimeDir,
+                   const DisplayBus& displayBus);
 
     // The session bus address to set, or nothing when the environment already names one.
     // "disabled:" where there is no bus: an address libdbus refuses without starting anything.

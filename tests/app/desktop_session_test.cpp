@@ -67,13 +67,17 @@ private:
 
 using Environment = std::map<std::string, std::string>;
 
-DesktopSession sessionIn(const Environment& environment, const std::string& userRuntimeDir) {
+DesktopSession sessionIn(const Environment& environment, const std::string& userRuntimeDir,
+                         const std::optional<std::string>& displayBus = std::nullopt) {
     const auto lookup = [&](const char* name) -> std::optional<std::string> {
         const auto found = environment.find(name);
         return found == environment.end() ? std::nullopt : std::optional(found->second);
     };
-    return DesktopSession(lookup, static_cast<unsigned>(geteuid()), userRuntimeDir);
+    return DesktopSession(lookup, static_cast<unsigned>(geteuid()), userRuntimeDir,
+                          [&] { return displayBus; });
 }
+
+constexpr const char* DisplaysBus = "unix:path=/tmp/dbus-autolaunched,guid=0123";
 
 TEST(DesktopSession, AnAddressInTheEnvironmentIsLeftAlone) {
     Scratch scratch;
@@ -103,6 +107,24 @@ TEST(DesktopSession, WithoutAnyVariableTheUsersRuntimeDirectoryLendsItsBusAndIts
     const auto session = sessionIn({}, userRuntime);
     EXPECT_EQ(session.busAddress(), "unix:path=" + userRuntime + "/bus");
     EXPECT_EQ(session.startupRuntimeDir(), userRuntime);
+}
+
+// A screen reader started in a bare X session autolaunches a bus for the display; the game joins
+// it (no new bus is started for that), but the session's own bus comes first.
+TEST(DesktopSession, ABusAlreadyAutolaunchedForTheDisplayIsUsedWhenNothingNearerIs) {
+    Scratch scratch;
+    const std::string runtime = scratch.dir("runtime", 0700);
+    EXPECT_EQ(
+        sessionIn({{"XDG_RUNTIME_DIR", runtime}}, scratch.missing(), DisplaysBus).busAddress(),
+        DisplaysBus);
+    scratch.busIn(runtime);
+    EXPECT_EQ(
+        sessionIn({{"XDG_RUNTIME_DIR", runtime}}, scratch.missing(), DisplaysBus).busAddress(),
+        "unix:path=" + runtime + "/bus");
+    EXPECT_FALSE(sessionIn({{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/somewhere/bus"}},
+                           scratch.missing(), DisplaysBus)
+                     .busAddress()
+                     .has_value());
 }
 
 TEST(DesktopSession, WithNoBusAnywhereTheGameDoesWithoutOne) {

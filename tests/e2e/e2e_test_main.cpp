@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -57,11 +58,11 @@ const std::string& xUnavailableReason() {
     return g_unavailable;
 }
 
-std::vector<std::string> reapLeftoverProcesses() {
-    std::vector<std::string> left;
+std::set<pid_t> adoptedProcesses() {
+    std::set<pid_t> adopted;
     DIR* proc = opendir("/proc");
     if (proc == nullptr) {
-        return left;
+        return adopted;
     }
     while (const dirent* entry = readdir(proc)) {
         const std::string pid = entry->d_name;
@@ -69,15 +70,36 @@ std::vector<std::string> reapLeftoverProcesses() {
             continue;
         }
         const auto number = static_cast<pid_t>(std::stol(pid));
-        if (number == g_serverPid || parentOf(pid) != getpid()) {
-            continue;
+        if (number != g_serverPid && parentOf(pid) == getpid()) {
+            adopted.insert(number);
         }
-        left.push_back(commandLineOf(pid));
-        kill(number, SIGKILL);
-        waitpid(number, nullptr, 0);
     }
     closedir(proc);
+    return adopted;
+}
+
+std::vector<std::string> reapLeftoverProcesses(const std::set<pid_t>& known) {
+    std::vector<std::string> left;
+    for (const pid_t pid : adoptedProcesses()) {
+        if (known.count(pid) == 0) {
+            left.push_back(commandLineOf(std::to_string(pid)));
+            endProcess(pid);
+        }
+    }
     return left;
+}
+
+void endProcess(pid_t pid) {
+    // Asked first, so that a bus daemon removes its socket from /tmp; killed if it lingers.
+    kill(pid, SIGTERM);
+    for (int waited = 0; waited < 200; ++waited) {
+        if (waitpid(pid, nullptr, WNOHANG) != 0) {
+            return;
+        }
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
 }
 
 } // namespace gachapoko::test

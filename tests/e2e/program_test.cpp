@@ -2,10 +2,13 @@
 // centred on the welcome screen with its title right under any locale, and closing its window in
 // the middle of a bout ends it at once, with no prompt, nothing written and no process left
 // behind, even where a session bus would be autolaunched (dbus-x11 installed, no bus running)
-// and where XDG_RUNTIME_DIR is unset.
+// and where XDG_RUNTIME_DIR is unset. Where a bus has already been autolaunched for the display
+// (by a screen reader, say), the game joins that one.
 #include "tests/e2e/e2e_environment.h"
 #include "tests/e2e/x_input.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -15,6 +18,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <set>
 
 namespace gachapoko::test {
 namespace {
@@ -43,6 +47,7 @@ struct SessionKind {
     const char* name;
     bool runtimeDir;
     const char* locale;
+    bool displayHasABus; // one autolaunched for the display before the game starts
 };
 
 void PrintTo(const SessionKind& kind, std::ostream* out) {
@@ -80,6 +85,11 @@ protected:
         ASSERT_TRUE(m_session.home.isValid() && m_session.temp.isValid() &&
                     m_session.runtime.isValid());
 
+        if (GetParam().displayHasABus) {
+            ASSERT_NO_FATAL_FAILURE(autolaunchBusForTheDisplay());
+        }
+        m_ownProcesses = adoptedProcesses();
+
         m_game.setProcessEnvironment(bareSession(m_session, GetParam()));
         m_game.setWorkingDirectory(m_session.home.path());
         m_game.start(QStringLiteral(GACHAPOKO_EXECUTABLE), {});
@@ -101,9 +111,52 @@ protected:
             m_game.kill();
             m_game.waitForFinished(3000);
         }
+        QDBusConnection::disconnectFromBus(QStringLiteral("display-bus"));
+        for (const pid_t pid : m_ownProcesses) {
+            endProcess(pid);
+        }
+    }
+
+    // What a screen reader in a bare X session does: dbus-launch autolaunches a session bus for
+    // the display and announces it there. Its files go into a home of their own.
+    void autolaunchBusForTheDisplay() {
+        QFile machineIdFile(QStringLiteral("/etc/machine-id"));
+        ASSERT_TRUE(machineIdFile.open(QIODevice::ReadOnly));
+        const QString machineId = QString::fromLatin1(machineIdFile.readLine().trimmed());
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        environment.insert(QStringLiteral("HOME"), m_busHome.path());
+        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(xDisplay()));
+        QProcess launch;
+        launch.setProcessEnvironment(environment);
+        launch.start(QStringLiteral("dbus-launch"),
+                     {QStringLiteral("--autolaunch"), machineId, QStringLiteral("--sh-syntax")});
+        ASSERT_TRUE(launch.waitForFinished(10000));
+        const QString output = QString::fromLocal8Bit(launch.readAllStandardOutput());
+        const qsizetype start = output.indexOf(QStringLiteral("DBUS_SESSION_BUS_ADDRESS='"));
+        ASSERT_GE(start, 0) << "dbus-launch said: " << output.toStdString();
+        const qsizetype from = start + qsizetype(sizeof "DBUS_SESSION_BUS_ADDRESS='") - 1;
+        m_displayBus = output.mid(from, output.indexOf(QLatin1Char('\''), from) - from);
+    }
+
+    // The process ids of the connections on the display's bus.
+    QList<uint> displayBusClients() const {
+        QDBusConnection bus =
+            QDBusConnection::connectToBus(m_displayBus, QStringLiteral("display-bus"));
+        QList<uint> pids;
+        const QStringList names = bus.interface()->registeredServiceNames().value();
+        for (const QString& name : names) {
+            if (name.startsWith(QLatin1Char(':'))) {
+                pids << bus.interface()->servicePid(name).value();
+            }
+        }
+        return pids;
     }
 
     Session m_session;
+    QTemporaryDir m_busHome;
+    QString m_displayBus;
+    std::set<pid_t> m_ownProcesses;
     std::unique_ptr<XInput> m_input;
     QProcess m_game;
     unsigned long m_window = 0;
@@ -117,6 +170,11 @@ TEST_P(Program, OpensCentredWithItsTitleRightForEveryWindowManager) {
     EXPECT_NEAR(m_top, (768 - 273) / 2, 1);
     // Window managers and tools that read only the legacy WM_NAME show this.
     EXPECT_EQ(m_input->legacyTitle(m_window), "ガチャポコ");
+    if (GetParam().displayHasABus) {
+        // On the bus a screen reader is on too.
+        EXPECT_TRUE(displayBusClients().contains(static_cast<uint>(m_game.processId())))
+            << "the game is not on the bus autolaunched for the display";
+    }
 }
 
 TEST_P(Program, ClosingTheWindowMidBoutEndsItAtOnceLeavingNothing) {
@@ -147,7 +205,7 @@ TEST_P(Program, ClosingTheWindowMidBoutEndsItAtOnceLeavingNothing) {
     EXPECT_TRUE(written.isEmpty())
         << "written: " << written.join(QStringLiteral(", ")).toStdString();
     QTest::qWait(300);
-    const std::vector<std::string> left = reapLeftoverProcesses();
+    const std::vector<std::string> left = reapLeftoverProcesses(m_ownProcesses);
     for (const std::string& process : left) {
         ADD_FAILURE() << "left running after the game: " << process;
     }
@@ -157,9 +215,10 @@ TEST_P(Program, ClosingTheWindowMidBoutEndsItAtOnceLeavingNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     BareXSession, Program,
-    testing::Values(SessionKind{"RuntimeDirectoryWithoutABus", true, "C.UTF-8"},
-                    SessionKind{"NoRuntimeDirectory", false, "C.UTF-8"},
-                    SessionKind{"PlainCLocale", true, "C"}),
+    testing::Values(SessionKind{"RuntimeDirectoryWithoutABus", true, "C.UTF-8", false},
+                    SessionKind{"NoRuntimeDirectory", false, "C.UTF-8", false},
+                    SessionKind{"PlainCLocale", true, "C", false},
+                    SessionKind{"BusAutolaunchedForTheDisplay", true, "C.UTF-8", true}),
     [](const testing::TestParamInfo<SessionKind>& info) { return std::string(info.param.name); });
 
 } // namespace
