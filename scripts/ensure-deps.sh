@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkgconf         # compiler and build
     qt6-base-dev libgl-dev                # Qt 6 Widgets
+    libx11-dev                            # Xlib, to find a session bus announced on the display
     libgtest-dev                          # GoogleTest
     fonts-ipafont-gothic                  # a Japanese face for the captions
     fonts-vlgothic fonts-dejavu-core      # other faces for the tests of the font fallback
