@@ -121,13 +121,15 @@ bool DesktopSession::isPrivateDirectory([[maybe_unused]] const std::string& path
 #endif
 }
 
+std::optional<std::string> environmentVariable(const char* name) {
+    if (const char* value = std::getenv(name)) {
+        return std::string(value);
+    }
+    return std::nullopt;
+}
+
 DesktopSession currentDesktopSession() {
-    const auto lookup = [](const char* name) -> std::optional<std::string> {
-        if (const char* value = std::getenv(name)) {
-            return std::string(value);
-        }
-        return std::nullopt;
-    };
+    const DesktopSession::Lookup lookup = environmentVariable;
 #ifdef GACHAPOKO_FREEDESKTOP_SESSION
     const auto uid = static_cast<unsigned>(geteuid());
     const auto displayBus = [&]() -> std::optional<std::string> {

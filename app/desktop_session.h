@@ -54,6 +54,9 @@ private:
     std::optional<std::string> m_originalRuntimeDir;
 };
 
+// A variable of this process's environment; nothing when it is unset.
+std::optional<std::string> environmentVariable(const char* name);
+
 // The session plan for this process: its environment and its effective user.
 DesktopSession currentDesktopSession();
 

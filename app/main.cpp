@@ -7,19 +7,12 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
 int main(int argc, char* argv[]) {
     using namespace gachapoko;
-    const auto environment = [](const char* name) -> std::optional<std::string> {
-        if (const char* value = std::getenv(name)) {
-            return std::string(value);
-        }
-        return std::nullopt;
-    };
-    if (const auto reason = missingDisplayReason(environment)) {
+    if (const auto reason = missingDisplayReason(environmentVariable)) {
         std::fprintf(stderr, "%s: cannot open its window: %s\n", ProgramName, reason->c_str());
         return 1;
     }

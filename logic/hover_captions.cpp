@@ -10,7 +10,7 @@ void Game::ImgE_MouseMove(SiteIndex index, std::int16_t, std::int16_t, float, fl
     }
     const SiteRow& row = SiteTable[static_cast<std::size_t>(index)];
     m_view.SetCaption(0, row.Place);
-    m_view.SetCaption(1, u"・");
+    m_view.SetCaption(1, HoverSeparator);
     m_view.SetCaption(2, row.Resident);
 }
 

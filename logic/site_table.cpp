@@ -62,6 +62,7 @@ const std::u16string_view WelcomeLine = u"ガチャポコの世界へようこ�
 const std::u16string_view MapInstruction = u"行きたい場所を選んで下さい";
 const std::u16string_view BoutInstruction = u"＊マウスの左右ボタンを何回も押せ＊";
 const std::u16string_view RefusalLine = u"もうここにようはない。";
+const std::u16string_view HoverSeparator = u"・";
 
 const std::u16string_view LostLine0 = u"まだまだだな。";
 const std::u16string_view LostLine1 = u"いつでもかかってきな！！";

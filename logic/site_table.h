@@ -60,6 +60,8 @@ extern const std::u16string_view WelcomeLine;
 extern const std::u16string_view MapInstruction;
 extern const std::u16string_view BoutInstruction;
 extern const std::u16string_view RefusalLine;
+// Caption line 1 while pointing at a site, between its place and its resident: a middle dot.
+extern const std::u16string_view HoverSeparator;
 
 // The verdict of a bout: lines 0 and 1; line 2 is the presses line.
 extern const std::u16string_view LostLine0;

@@ -3,6 +3,7 @@
 
 #include "logic/site_table.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
@@ -12,10 +13,6 @@
 namespace gachapoko {
 
 namespace {
-
-QString fromView(std::u16string_view view) {
-    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
-}
 
 // The top-level window: a frame, as every desktop window is to a screen reader (a plain QWidget
 // would be a "filler"). Its name is the window's title.
@@ -64,9 +61,9 @@ private:
     }
 };
 
-// A site on the map: a button named as its hover captions read, clicked with the mouse (a
-// screen reader's mouse click on it visits the place). While it cannot be clicked it is not
-// among the picture's children and is neither visible nor showing.
+// A site on the map: a button named as its hover captions read (place, middle dot, resident),
+// clicked with the mouse (a screen reader's mouse click on it visits the place). While it cannot be
+// clicked it is not among the picture's children and is neither visible nor showing.
 class SiteAccessible : public QAccessibleWidget {
 public:
     explicit SiteAccessible(SiteRegion* site) : QAccessibleWidget(site, QAccessible::Button) {}
@@ -133,7 +130,7 @@ QString pictureDescription(PictureId id) {
     // The residents' pictures, 103 to 108, named as the map names them.
     for (const SiteRow& row : SiteTable) {
         if (row.PictureId == id) {
-            return fromView(row.Resident);
+            return toQString(row.Resident);
         }
     }
     return {};
@@ -144,7 +141,7 @@ QString siteDescription(SiteIndex index) {
         return {};
     }
     const SiteRow& row = SiteTable[static_cast<std::size_t>(index)];
-    return fromView(row.Place) + QStringLiteral("・") + fromView(row.Resident);
+    return toQString(row.Place) + toQString(HoverSeparator) + toQString(row.Resident);
 }
 
 void announceSiteAvailability(SiteRegion* site) {

@@ -3,6 +3,7 @@
 
 #include "logic/game.h"
 #include "logic/site_table.h"
+#include "ui/game_text.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -17,10 +18,6 @@ namespace gachapoko {
 namespace {
 
 const QString PreferredFamily = QStringLiteral("IPAPGothic");
-
-QString fromView(std::u16string_view view) {
-    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
-}
 
 QFont faceAt(const QString& family, int pixelSize) {
     QFont font(family);
@@ -130,27 +127,27 @@ CaptionFont choose() {
 std::vector<QString> everyCaptionText() {
     std::vector<QString> texts;
     for (const SiteRow& row : SiteTable) {
-        texts.push_back(fromView(row.Place));
-        texts.push_back(fromView(row.Resident));
+        texts.push_back(toQString(row.Place));
+        texts.push_back(toQString(row.Resident));
         for (const std::u16string_view line : row.Lines) {
-            texts.push_back(fromView(line));
+            texts.push_back(toQString(line));
         }
     }
     for (const SceneLinesText* lines : {&GoddessHintLines, &GoddessRevealLines, &FinalOpponentLines,
                                         &FinalOpponentBeatenLines, &ClosingScreenLines}) {
         for (const std::u16string_view line : *lines) {
-            texts.push_back(fromView(line));
+            texts.push_back(toQString(line));
         }
     }
     for (const std::u16string_view line : {WelcomeLine, MapInstruction, BoutInstruction,
                                            RefusalLine, LostLine0, LostLine1, WonLine0, WonLine1}) {
-        texts.push_back(fromView(line));
+        texts.push_back(toQString(line));
     }
-    texts.push_back(QStringLiteral("・"));
+    texts.push_back(toQString(HoverSeparator));
     // Every digit, at the largest count the game can show.
-    texts.push_back(fromView(pressesLine(0)));
-    texts.push_back(fromView(pressesLine(std::numeric_limits<std::int32_t>::max())));
-    texts.push_back(fromView(pressesLine(1234567890)));
+    texts.push_back(toQString(pressesLine(0)));
+    texts.push_back(toQString(pressesLine(std::numeric_limits<std::int32_t>::max())));
+    texts.push_back(toQString(pressesLine(1234567890)));
     return texts;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/accessibility.h"
 #include "ui/caption_colours.h"
 #include "ui/caption_font.h"
+#include "ui/game_text.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
@@ -234,7 +235,7 @@ void FrmMain::SetPicture(PictureId id) {
 
 void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {
     if (QLabel* label = lblMs(line)) {
-        label->setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+        label->setText(toQString(text));
     }
 }
 

@@ -74,7 +74,6 @@ PictureArea::PictureArea(QWidget* parent)
     setAutoFillBackground(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("絵"));
 
     // Created 0 to 5, so the site with the higher index lies on top (they never overlap).
     for (SiteIndex index = 0; index < SiteCount; ++index) {

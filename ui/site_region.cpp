@@ -2,6 +2,7 @@
 #include "ui/site_region.h"
 
 #include "logic/site_table.h"
+#include "ui/game_text.h"
 
 #include <QFrame>
 
@@ -21,7 +22,7 @@ SiteRegion::SiteRegion(SiteIndex index, const QRect& pictureRect, QWidget* pictu
     setFocusPolicy(Qt::NoFocus);
 
     const std::u16string_view place = SiteTable[static_cast<std::size_t>(index)].Place;
-    setAccessibleName(QString::fromUtf16(place.data(), static_cast<qsizetype>(place.size())));
+    setAccessibleName(toQString(place));
     setSiteEnabled(false);
 }
 
