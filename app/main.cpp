@@ -1,31 +1,17 @@
 // The program is its one window: create it, load the game, show it and run until it is closed.
-#include "app/desktop_session.h"
-#include "app/startup_checks.h"
+#include "app/application_start.h"
 #include "assets/picture_lookup.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
 
-#include <QApplication>
 #include <cstdio>
-#include <optional>
-#include <string>
 
 int main(int argc, char* argv[]) {
     using namespace gachapoko;
-    if (const auto reason = missingDisplayReason(environmentVariable)) {
-        std::fprintf(stderr, "%s: cannot open its window: %s\n", ProgramName, reason->c_str());
+    const std::unique_ptr<QApplication> application = startApplication(argc, argv);
+    if (!application) {
         return 1;
     }
-
-    const DesktopSession session = currentDesktopSession();
-    session.applyForStartup();
-    std::optional<QApplication> application;
-    {
-        const PlatformStartGuard guard;
-        application.emplace(argc, argv);
-    }
-    session.startupDone();
-    useUtf8CharacterEncoding();
     // The desktop entry's name, by which a Wayland compositor finds the game's icon and entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(GACHAPOKO_APP_ID));
 

@@ -4,6 +4,7 @@
 // memory. Run it from a release build:
 //     QT_QPA_PLATFORM=offscreen build/release/benchmarks/gachapoko_bench [--bouts N]
 // N ten-second bouts are timed (5 unless given; 0 leaves them out).
+#include "app/application_start.h"
 #include "assets/picture_lookup.h"
 #include "logic/game.h"
 #include "ui/bout_timer.h"
@@ -194,7 +195,10 @@ void benchBoutLength(int bouts) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = gachapoko::startApplication(argc, argv);
+    if (!application) {
+        return 1;
+    }
     int bouts = 5;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--bouts") == 0) {
