@@ -49,8 +49,8 @@ FrmMain::FrmMain()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
-    installAccessibleInterfaces();
-    setWindowTitle(QStringLiteral("ガチャポコ"));
+    installAccessibleInterfaces(staticMetaObject);
+    setWindowTitle(toQString(GameTitle));
     setWindowIcon(loadProgramIcon());
     setFixedSize(ClientWidth, ClientHeight);
     setFont(defaultFont());
@@ -89,9 +89,9 @@ void FrmMain::createControls() {
     m_picMain = new PictureArea(this);
     m_picMain->move(0, 0);
     m_picMain->setPicture(pictureOrBlank(TitlePicture));
-    m_picMain->setAccessibleName(pictureDescription(TitlePicture));
+    m_picMain->setAccessibleName(toQString(pictureDescription(TitlePicture)));
 
-    m_cmdNext = new QPushButton(QStringLiteral("Next"), this);
+    m_cmdNext = new QPushButton(toQString(NextCaption), this);
     m_cmdNext->setGeometry(CmdNextRect);
     m_cmdNext->setAutoDefault(false);
     m_cmdNext->setDefault(false);
@@ -230,7 +230,7 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
 // The picture's name tells a screen reader what it shows; a new name is announced.
 void FrmMain::SetPicture(PictureId id) {
     m_picMain->setPicture(pictureOrBlank(id));
-    m_picMain->setAccessibleName(pictureDescription(id));
+    m_picMain->setAccessibleName(toQString(pictureDescription(id)));
 }
 
 void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {

@@ -5,6 +5,7 @@
 #include "logic/site_table.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -57,7 +58,8 @@ int probe(const QString& screenshot) {
 
     const QRawFont raw = QRawFont::fromFont(font);
     QStringList missing;
-    for (const QString& text : everyShownText()) {
+    for (const std::u16string& shownText : everyShownText()) {
+        const QString text = toQString(shownText);
         for (const char32_t character : text.toUcs4()) {
             if (!raw.supportsCharacter(character)) {
                 missing << QStringLiteral("U+%1").arg(static_cast<uint>(character), 4, 16,
@@ -74,7 +76,8 @@ int probe(const QString& screenshot) {
     oneSizeUp.setPixelSize(info.pixelSize() + 1);
     const QFontMetrics metricsOneSizeUp(oneSizeUp);
     QStringList cut;
-    for (const QString& caption : everyCaptionText()) {
+    for (const std::u16string& captionText : everyCaptionText()) {
+        const QString caption = toQString(captionText);
         widest = std::max(widest, metrics.horizontalAdvance(caption));
         widestOneSizeUp = std::max(widestOneSizeUp, metricsOneSizeUp.horizontalAdvance(caption));
         if (isCut(frm, caption)) {

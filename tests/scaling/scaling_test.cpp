@@ -5,6 +5,7 @@
 #include "logic/site_table.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 #include "ui/picture_area.h"
 
 #include <QApplication>
@@ -157,7 +158,8 @@ TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
     // Inside the one-pixel border, in device pixels.
     const int insideLeft = static_cast<int>(std::ceil(factor));
     const int insideRight = static_cast<int>(std::floor(200 * factor)) - 1;
-    for (const QString& caption : everyCaptionText()) {
+    for (const std::u16string& captionText : everyCaptionText()) {
+        const QString caption = toQString(captionText);
         if (caption.isEmpty()) {
             continue;
         }
