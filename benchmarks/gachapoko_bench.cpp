@@ -131,8 +131,9 @@ void benchWindowPresses() {
 }
 
 const char* timerKind() {
-    return gachapoko::BoutTimer().usesTimerFd() ? "the game's bout timer (timerfd)"
-                                                : "the game's bout timer (QTimer)";
+    return gachapoko::BoutTimer().clock() == gachapoko::BoutTimer::Clock::TimerFd
+               ? "the game's bout timer (timerfd)"
+               : "the game's bout timer (QTimer)";
 }
 
 struct BoutTimes {
