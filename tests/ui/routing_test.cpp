@@ -94,19 +94,6 @@ TEST_F(Routing, FourQuickLeftPressesAlternateClickAndDoubleClick) {
     EXPECT_EQ(m_log, "CDCD");
 }
 
-TEST_F(Routing, FourSlowLeftPressesAreFourClicks) {
-    pressRun(Qt::LeftButton, 4, MouseInjector::Slow);
-    EXPECT_EQ(m_log, "CCCC");
-}
-
-TEST_F(Routing, RightButtonPairsLikeTheLeft) {
-    pressRun(Qt::RightButton, 4, 30);
-    EXPECT_EQ(m_log, "CDCD");
-    m_log.clear();
-    pressRun(Qt::RightButton, 3, MouseInjector::Slow);
-    EXPECT_EQ(m_log, "CCC");
-}
-
 TEST_F(Routing, ClickComesAtTheReleaseAndDoubleClickAtThePress) {
     m_mouse.press(m_frm.picMain(), BareMap, Qt::LeftButton, MouseInjector::Slow);
     EXPECT_EQ(m_log, "");
