@@ -1,6 +1,6 @@
 // Runs the picture tests inside a QGuiApplication, which the icon's pixmap needs; the
 // off-screen platform is used unless another is asked for.
-#include "app/desktop_session.h"
+#include "app/application_start.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -12,9 +12,9 @@ int main(int argc, char** argv) {
     }
     // Started the way the game starts Qt, so that no test makes a runtime directory under /tmp
     // or autolaunches a session bus either.
-    const gachapoko::DesktopSession session = gachapoko::currentDesktopSession();
-    session.applyForStartup();
-    QGuiApplication app(argc, argv);
-    session.startupDone();
+    const auto application = gachapoko::startApplication(argc, argv);
+    if (!application) {
+        return 1;
+    }
     return RUN_ALL_TESTS();
 }
