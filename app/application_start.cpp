@@ -14,7 +14,7 @@
 
 namespace gachapoko {
 
-std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv, StartSteps* steps) {
     if (const auto reason = missingDisplayReason(environmentVariable)) {
         std::fprintf(stderr, "%s: cannot open its window: %s\n", ProgramName, reason->c_str());
         return nullptr;
@@ -32,6 +32,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
             return nullptr;
         }
     }
+    stepDone(steps, "the session lookups");
     std::unique_ptr<QApplication> application;
     {
         std::optional<SessionForStart> settings;
@@ -42,6 +43,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
         application = std::make_unique<QApplication>(argc, argv);
     }
     useUtf8CharacterEncoding();
+    stepDone(steps, "Qt's start");
     return application;
 }
 

@@ -1,6 +1,8 @@
 // Qt started the way the game starts it, for the game, its benchmark and its tests alike.
 #pragma once
 
+#include "app/start_steps.h"
+
 #include <QApplication>
 #include <memory>
 
@@ -11,6 +13,7 @@ namespace gachapoko {
 // nothing is started or left behind; a display that is missing, cannot be reached, refuses the
 // game or drops it ends the program with one line and status 1 (this gives nothing then); the
 // character encoding is switched to UTF-8 where the locale's is another.
-std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
+// `steps`, where given, records the steps for the benchmark.
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv, StartSteps* steps = nullptr);
 
 } // namespace gachapoko
