@@ -3,10 +3,11 @@
 // (DAMAGE) for the moments its top-level window is mapped and first shows the picture it
 // settles on. Prints the medians from exec, their ratio, and the game's own start split into its
 // steps (gachapoko_bench --start-only on the same server).
-//     build/release/benchmarks/gachapoko_first_frame [--starts N]   (12 unless given)
-// The game gets a bare X session (no session bus, no runtime directory), so its own look-ups are
-// counted; the bare window gets DBUS_SESSION_BUS_ADDRESS=disabled: and a private runtime
-// directory, without which Qt would autolaunch a bus and make a directory of its own.
+//     build/release/benchmarks/gachapoko_first_frame [--starts N] [--settled-session]
+// N is 12 unless given. The game gets a bare X session (no session bus, no runtime directory),
+// so its own look-ups are counted; the bare window gets DBUS_SESSION_BUS_ADDRESS=disabled: and a
+// private runtime directory, without which Qt would autolaunch a bus and make a directory of its
+// own. With --settled-session the game gets those too, and has nothing to look up.
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -106,6 +107,7 @@ private:
 struct Start {
     double mapped = 0;
     double firstFrame = 0;
+    int frames = 0; // drawn until the window settled
 };
 
 // The benchmark's connection to the server: new top-level windows, their mapping, their damage.
@@ -189,8 +191,8 @@ public:
         const auto first = std::find_if(frames.begin(), frames.end(), [&](const Frame& frame) {
             return frame.pixels == frames.back().pixels;
         });
-        return Start{millisecondsBetween(started, *mapped),
-                     millisecondsBetween(started, first->at)};
+        return Start{millisecondsBetween(started, *mapped), millisecondsBetween(started, first->at),
+                     static_cast<int>(frames.size())};
     }
 
 private:
@@ -240,10 +242,15 @@ struct Scratch {
 
 int main(int argc, char* argv[]) {
     int starts = 12;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--starts") == 0) {
+    bool settledSession = false;
+    std::string game = GACHAPOKO_GAME;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--starts") == 0 && i + 1 < argc) {
             starts = std::max(1, std::atoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--game") == 0 && i + 1 < argc) {
+            game = argv[i + 1]; // another build of the game, to compare
         }
+        settledSession = settledSession || std::strcmp(argv[i], "--settled-session") == 0;
     }
     const Xvfb server;
     if (server.display().empty()) {
@@ -270,7 +277,7 @@ int main(int argc, char* argv[]) {
         const std::vector<std::string>& environment;
         std::vector<Start> starts;
     };
-    Program programs[] = {{"the game", {GACHAPOKO_GAME}, bareXSession, {}},
+    Program programs[] = {{"the game", {game}, settledSession ? quietQt : bareXSession, {}},
                           {"a bare Qt window", {GACHAPOKO_BARE_WINDOW}, quietQt, {}}};
     // One start of each to warm the file cache, not counted.
     for (Program& program : programs) {
@@ -284,16 +291,21 @@ int main(int argc, char* argv[]) {
             }
         }
     }
-    std::printf("First frame on Xvfb %s, medians of %d interleaved starts, from exec:\n",
-                server.display().c_str(), starts);
+    std::printf("First frame on Xvfb %s, medians of %d interleaved starts, from exec; the game in "
+                "%s:\n",
+                server.display().c_str(), starts,
+                settledSession ? "a session with its bus and runtime directory settled"
+                               : "a bare X session");
     double mapped[2] = {};
     double frame[2] = {};
     for (int i = 0; i < 2; ++i) {
         std::vector<double> mappedTimes;
         std::vector<double> frameTimes;
+        std::vector<double> frameCounts;
         for (const Start& start : programs[i].starts) {
             mappedTimes.push_back(start.mapped);
             frameTimes.push_back(start.firstFrame);
+            frameCounts.push_back(start.frames);
         }
         if (frameTimes.empty()) {
             std::fprintf(stderr, "gachapoko_first_frame: %s never showed a window\n",
@@ -303,8 +315,8 @@ int main(int argc, char* argv[]) {
         mapped[i] = median(mappedTimes);
         frame[i] = median(frameTimes);
         std::printf("  %-17s window mapped %6.1f ms, first frame equal to the settled one "
-                    "%6.1f ms (%zu starts)\n",
-                    programs[i].name, mapped[i], frame[i], frameTimes.size());
+                    "%6.1f ms (%zu starts, %.0f frames drawn)\n",
+                    programs[i].name, mapped[i], frame[i], frameTimes.size(), median(frameCounts));
     }
     std::printf("  the game against the bare window: %.3fx to the mapped window, %.3fx to the "
                 "first frame\n",
@@ -312,7 +324,8 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
 
     // The game's start from main, step by step, on the same server and in the same session.
-    const pid_t steps = spawn({GACHAPOKO_BENCH, "--start-only"}, bareXSession, STDOUT_FILENO);
+    const pid_t steps = spawn({GACHAPOKO_BENCH, "--start-only"},
+                              settledSession ? quietQt : bareXSession, STDOUT_FILENO);
     int status = 0;
     waitpid(steps, &status, 0);
     return 0;
