@@ -1,15 +1,9 @@
 // What the game sets in its own environment before Qt starts, on a desktop that may lack parts
-// of a full session (a bare X session, a kiosk, a container) and whose every value may be
-// hostile. The game starts no program and no bus because of what it reads, and leaves nothing
-// behind:
-// - The session bus: the environment's address, unless it is malformed or would start something
-//   (autolaunch:, unixexec:). Otherwise the bus where libdbus itself would look (the socket
-//   "bus" in the runtime directory, then a bus already autolaunched for the X display), if it
-//   is the user's and answers; otherwise "disabled:", which libdbus refuses quietly.
-// - The accessibility bus: Qt connects to AT_SPI_BUS_ADDRESS, or with a session bus to the
-//   display's AT_SPI_BUS; one that would start something is set aside.
-// - The runtime directory: Qt looks into XDG_RUNTIME_DIR once at start and creates
-//   $TMPDIR/runtime-<user> where it is unfit. The game lends it a fit one for that look.
+// of a full session or be hostile: it starts no program or bus because of what it reads, and
+// leaves nothing behind. The session bus is the environment's, else the one libdbus would find
+// (the runtime directory's, then one autolaunched for the X display) if it answers, else none;
+// an accessibility bus that would start something is set aside; Qt is lent a fit runtime
+// directory for its one look at start.
 #pragma once
 
 #include "app/display_announcements.h"

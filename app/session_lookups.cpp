@@ -62,11 +62,14 @@ bool isUsers(int fd, unsigned uid) {
 
 // Offers the EXTERNAL authentication that libdbus begins with and waits for any reply line.
 bool answersWithin(int fd, unsigned uid, Clock::time_point deadline) {
-    std::string hexUid;
+    // The user id in decimal, each digit as the hex of its ASCII code.
+    std::string hello(1, '\0');
+    hello += "AUTH EXTERNAL ";
     for (const char digit : std::to_string(uid)) {
-        hexUid += "3" + std::string(1, digit);
+        hello += '3';
+        hello += digit;
     }
-    const std::string hello = std::string(1, '\0') + "AUTH EXTERNAL " + hexUid + "\r\n";
+    hello += "\r\n";
     if (send(fd, hello.data(), hello.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(hello.size())) {
         return false;
     }

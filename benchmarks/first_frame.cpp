@@ -147,6 +147,7 @@ public:
         std::vector<Frame> frames;
         std::map<xcb_window_t, xcb_damage_damage_t> damages;
         std::optional<Clock::time_point> mapped;
+        xcb_window_t window = XCB_WINDOW_NONE; // the one mapped: Qt makes hidden ones too
         const Clock::time_point started = Clock::now();
         const pid_t pid = spawn(command, environment);
         if (pid < 0) {
@@ -170,11 +171,14 @@ public:
                     damages[created->window] = damage;
                 } else if (type == XCB_MAP_NOTIFY && !mapped) {
                     mapped = now;
+                    window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
                 } else if (type == m_damageEvent + XCB_DAMAGE_NOTIFY) {
                     const auto* notify = reinterpret_cast<xcb_damage_notify_event_t*>(event);
                     xcb_damage_subtract(m_connection, notify->damage, XCB_NONE, XCB_NONE);
-                    frames.push_back({now, grab(notify->drawable, notify->geometry)});
-                    lastChange = now;
+                    if (notify->drawable == window) {
+                        frames.push_back({now, grab(notify->drawable, notify->geometry)});
+                        lastChange = now;
+                    }
                 }
                 free(event);
             }
