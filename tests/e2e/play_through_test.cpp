@@ -8,12 +8,12 @@
 // anew to fire at once, as the View allows); the logic tests play every bout's rules through.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
-#include "tests/e2e/e2e_environment.h"
-#include "tests/e2e/x_input.h"
+#include "tests/support/suite.h"
+#include "tests/support/x_client.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 #include "ui/picture_area.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -30,11 +30,11 @@ namespace gachapoko::test {
 namespace {
 
 QString text(std::u16string_view view) {
-    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
+    return toQString(view);
 }
 
 QString presses(int count) {
-    return text(PressesLiteral) + QString::number(count);
+    return toQString(pressesLine(count));
 }
 
 // Points inside each site, in picture pixels, and a point on the bare map.
@@ -52,14 +52,8 @@ struct Scene {
 class PlayThrough : public testing::Test {
 protected:
     void SetUp() override {
-        if (!test::xUnavailableReason().empty()) {
-            GTEST_SKIP() << "No X server for the end-to-end tests: " << test::xUnavailableReason();
-        }
-        m_input = std::make_unique<XInput>(test::xDisplay());
-        if (!m_input->error().empty()) {
-            GTEST_SKIP() << "No input injection: " << m_input->error();
-        }
-        QDir().mkpath(QStringLiteral("screenshots"));
+        m_input = std::make_unique<XClient>(xDisplay());
+        ASSERT_EQ(m_input->error(), "");
         m_frm = std::make_unique<FrmMain>();
         m_frm->start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frm.get()));
@@ -71,7 +65,7 @@ protected:
             picturePixel + QPoint(PictureArea::BorderWidth, PictureArea::BorderWidth));
     }
 
-    void clickAt(QPoint global, int button = XInput::Left) {
+    void clickAt(QPoint global, int button = XClient::Left) {
         m_input->click(global.x(), global.y(), button);
     }
 
@@ -110,17 +104,20 @@ protected:
         expectOnScreen(scene, *picture);
     }
 
-    // The screen shows the picture unscaled inside the border (its last column cut off) and,
-    // when shown, the button's strip; the grab is kept for a person to look at.
+    // The screen shows the picture unscaled inside the border (its last column cut off). Where
+    // tools/screenshots asks for them, the grabs are kept for a person to look at.
     void expectOnScreen(const Scene& scene, const QImage& picture) {
         const QImage shot = m_frm->screen()
                                 ->grabWindow(m_frm->winId())
                                 .toImage()
                                 .convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shot.size(), QSize(FrmMain::ClientWidth, FrmMain::ClientHeight));
-        shot.save(QStringLiteral("screenshots/%1-%2.png")
-                      .arg(++m_shots, 2, 10, QLatin1Char('0'))
-                      .arg(QLatin1String(scene.name)));
+        if (const QString dir = qEnvironmentVariable("GACHAPOKO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+            shot.save(QStringLiteral("%1/%2-%3.png")
+                          .arg(dir)
+                          .arg(++m_shots, 2, 10, QLatin1Char('0'))
+                          .arg(QLatin1String(scene.name)));
+        }
         const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
         int wrong = 0;
         for (int y = 0; y < 200; ++y) {
@@ -141,17 +138,17 @@ protected:
         std::atomic<bool> done = false;
         double seconds = 0;
         std::thread presser([&] {
-            XInput input(test::xDisplay());
+            XClient input(xDisplay());
             input.moveTo(at.x(), at.y());
             input.sync();
             const auto start = std::chrono::steady_clock::now();
-            int button = XInput::Left;
+            int button = XClient::Left;
             int runLeft = 1;
             for (int i = 0; i < count; ++i) {
                 input.press(button);
                 input.release(button);
                 if (--runLeft == 0) {
-                    button = button == XInput::Left ? XInput::Right : XInput::Left;
+                    button = button == XClient::Left ? XClient::Right : XClient::Left;
                     runLeft = i % 3 + 1;
                 }
                 if (i % 2 == 1) {
@@ -192,7 +189,7 @@ protected:
             EXPECT_GE(rate, 1000.0);
         } else {
             for (int i = 0; i < count; ++i) {
-                clickAt(onPicture(BareMap), i % 2 == 0 ? XInput::Left : XInput::Right);
+                clickAt(onPicture(BareMap), i % 2 == 0 ? XClient::Left : XClient::Right);
             }
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return m_frm->gameState().Presses == count; }, 5000))
@@ -235,7 +232,7 @@ protected:
         backToMap();
     }
 
-    std::unique_ptr<XInput> m_input;
+    std::unique_ptr<XClient> m_input;
     std::unique_ptr<FrmMain> m_frm;
     int m_shots = 0;
 };

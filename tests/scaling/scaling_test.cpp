@@ -1,6 +1,5 @@
 // The window at the scale factor of this run: the pixel art keeps every picture pixel's weight
-// (equal squares at whole factors), every caption fits inside its line, and screenshots of the
-// scenes are left to look at.
+// (equal squares at whole factors) and every caption fits inside its line.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/caption_font.h"
@@ -9,7 +8,6 @@
 #include "ui/picture_area.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <cmath>
@@ -167,35 +165,6 @@ TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
         ASSERT_LE(first, last) << caption.toStdString();
         EXPECT_GT(first, insideLeft) << caption.toStdString() << " at factor " << factor;
         EXPECT_LT(last, insideRight) << caption.toStdString() << " at factor " << factor;
-    }
-}
-
-// Screenshots of the scenes at this factor, named after it, to look at.
-TEST(ScaledScreenshots, SceneByScene) {
-    FrmMain frm;
-    const qreal factor = scaleFactor(frm);
-    const QString dir = QStringLiteral(GACHAPOKO_SCREENSHOT_DIR);
-    ASSERT_TRUE(QDir().mkpath(dir));
-    struct Scene {
-        const char* name;
-        PictureId picture;
-        SceneLinesText lines;
-    };
-    const Scene scenes[] = {
-        {"welcome", TitlePicture, {u"", WelcomeLine, u""}},
-        {"map", MapPicture, {SiteTable[1].Place, u"・", SiteTable[1].Resident}},
-        {"sumo", SiteTable[1].PictureId, SiteTable[1].Lines},
-        {"goddess", GoddessPicture, GoddessRevealLines},
-        {"final", FinalOpponentPicture, FinalOpponentLines},
-    };
-    for (const Scene& scene : scenes) {
-        frm.SetPicture(scene.picture);
-        for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
-            frm.SetCaption(line, scene.lines[static_cast<std::size_t>(line)]);
-        }
-        const QString file = QStringLiteral("%1/scale-%2-%3.png")
-                                 .arg(dir, QString::number(factor), QLatin1String(scene.name));
-        EXPECT_TRUE(frm.grab().save(file)) << file.toStdString();
     }
 }
 
