@@ -6,6 +6,7 @@
 //   gachapoko_painter [--source FILE] [--png DIR] [--sheet FILE] [--only ID]
 //                     [--icons DIR --icon-name NAME]
 #include "assets/painter/checks.h"
+#include "assets/painter/embedding.h"
 #include "assets/painter/writers.h"
 
 #include <cstdio>

@@ -1,7 +1,8 @@
-// What the painter writes from the stored pictures: the source file the build compiles them
-// into, PNGs and a contact sheet to look at, and the icon for a desktop's icon theme. Every
-// image is the stored bytes decoded as the game decodes them, so what is looked at is what the
-// game shows. Each gives false after a line on standard error saying what it could not write.
+// The images the painter writes from the stored pictures: PNGs and a contact sheet to look at,
+// and the icon for a desktop's icon theme. Every image is the stored bytes decoded as the game
+// decodes them, so what is looked at is what the game shows. Each gives false after a line on
+// standard error saying what it could not write. (The source file the build compiles the
+// pictures into is written by embedding.h.)
 #pragma once
 
 #include "assets/painter/storage.h"
@@ -11,9 +12,6 @@
 
 namespace gachapoko::painter {
 
-// The stored pictures and the icon as C++ byte arrays behind assets/embedded_pictures.h.
-bool writeEmbeddingSource(const std::string& file, const std::vector<StoredPicture>& pictures,
-                          const Bytes& icon);
 // DIR/picture-ID.png and DIR/picture-ID-x2.png for each picture, printing how many colours each
 // uses, and DIR/icon.png and DIR/icon-x8.png unless `icon` is null.
 bool writePngs(const std::string& dir, const std::vector<StoredPicture>& pictures,
