@@ -153,6 +153,10 @@ TEST_F(ScreenReader, OnTheMapThePictureIsAnnouncedAndTheSitesCanBeFound) {
     EXPECT_TRUE(pictureIsAnnouncedAs("地図"));
     EXPECT_EQ(captionLines(), (std::vector<std::string>{"", utf8(MapInstruction), ""}));
     EXPECT_FALSE(next().has(ATSPI_STATE_SHOWING));
+    // The hidden button still offers its Press action; pressing it changes nothing.
+    next().doAction("Press");
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(picture().children().size(), static_cast<std::size_t>(SiteCount));
 
     const Accessible map = picture();
     const AtspiRect mapAt = map.extents();

@@ -108,10 +108,16 @@ protected:
     int m_top = 0;
 };
 
-TEST_P(Program, OpensCentredWithItsTitleRightForEveryWindowManager) {
+TEST_P(Program, OpensCentredAsAFixedWindowWithItsTitleRightForEveryWindowManager) {
     // Centred on the 1024x768 screen of the test server.
     EXPECT_NEAR(m_left, (1024 - 201) / 2, 1);
     EXPECT_NEAR(m_top, (768 - 273) / 2, 1);
+    // A close box and a system menu, but no minimise or maximise box, at a fixed size.
+    const XClient::WindowManagerHints hints = m_input.windowManagerHints(m_window);
+    EXPECT_EQ(hints.functions & 0x38, 0x20u) << "close, not minimise or maximise";
+    EXPECT_EQ(hints.decorations & 0x70, 0x10u) << "a menu, not minimise or maximise boxes";
+    EXPECT_EQ(std::make_pair(hints.minWidth, hints.minHeight), std::make_pair(201, 273));
+    EXPECT_EQ(std::make_pair(hints.maxWidth, hints.maxHeight), std::make_pair(201, 273));
     // Window managers and tools that read only the legacy WM_NAME show this.
     EXPECT_EQ(m_input.legacyTitle(m_window), "ガチャポコ");
     if (GetParam().displayHasABus) {

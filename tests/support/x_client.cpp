@@ -172,6 +172,31 @@ void XClient::askToClose(unsigned long window) {
     XSync(m_display, False);
 }
 
+XClient::WindowManagerHints XClient::windowManagerHints(unsigned long window) {
+    WindowManagerHints hints;
+    const Atom motif = XInternAtom(m_display, "_MOTIF_WM_HINTS", False);
+    const Property property(m_display, window, motif, 5, motif);
+    if (property.data != nullptr && property.format == 32 && property.items >= 3) {
+        // Flags, functions, decorations, input mode, status; Xlib hands them over as longs.
+        const auto* fields = reinterpret_cast<const unsigned long*>(property.data);
+        hints.functions = (fields[0] & 1) != 0 ? fields[1] : 0;
+        hints.decorations = (fields[0] & 2) != 0 ? fields[2] : 0;
+    }
+    XSizeHints size{};
+    long supplied = 0;
+    if (XGetWMNormalHints(m_display, window, &size, &supplied) != 0) {
+        if ((size.flags & PMinSize) != 0) {
+            hints.minWidth = size.min_width;
+            hints.minHeight = size.min_height;
+        }
+        if ((size.flags & PMaxSize) != 0) {
+            hints.maxWidth = size.max_width;
+            hints.maxHeight = size.max_height;
+        }
+    }
+    return hints;
+}
+
 QImage XClient::grab(unsigned long window) {
     XWindowAttributes attributes;
     if (XGetWindowAttributes(m_display, window, &attributes) == 0) {

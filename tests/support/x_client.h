@@ -50,6 +50,17 @@ public:
     // What the close box does: WM_DELETE_WINDOW through the window manager protocol.
     void askToClose(unsigned long window);
 
+    // What the window asks of a window manager: the functions and decorations of its Motif
+    // hints (bits as Motif numbers them: close 0x20, minimise 0x08, maximise 0x10 among the
+    // functions; minimise 0x20 and maximise 0x40 among the decorations), and its least and
+    // largest size (WM_NORMAL_HINTS).
+    struct WindowManagerHints {
+        unsigned long functions = 0;
+        unsigned long decorations = 0;
+        int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
+    };
+    WindowManagerHints windowManagerHints(unsigned long window);
+
     // The window's contents as the server holds them; a null image when it cannot be read.
     QImage grab(unsigned long window);
     struct WmClass {

@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -104,6 +105,29 @@ TEST_F(Accessibility, SitesAreNamedLikeTheirHoverCaptions) {
     for (SiteIndex i = 0; i < SiteCount; ++i) {
         EXPECT_EQ(accessible(m_frm.picMain()->site(i))->text(QAccessible::Name), expected[i]);
     }
+}
+
+// A screen reader can press "Next" through its Press action even while the button is hidden, as
+// it is on the map and during a bout: the game must not act on it.
+TEST_F(Accessibility, AScreenReadersPressOnAHiddenNextDoesNothing) {
+    QAccessibleActionInterface* next = accessible(m_frm.cmdNext())->actionInterface();
+    ASSERT_NE(next, nullptr);
+    // The press comes a moment later, as the button is seen to go down and up.
+    const auto press = [next] {
+        next->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(250);
+    };
+    press(); // the welcome screen: to the map
+    ASSERT_TRUE(m_frm.gameState().OnMap);
+    press();
+    EXPECT_TRUE(m_frm.picMain()->site(3)->isEnabled()) << "the map's sites were switched off";
+
+    m_frm.picMain()->siteClicked(3); // the town
+    press();                         // its bout
+    ASSERT_TRUE(m_frm.gameState().Counting);
+    press();
+    EXPECT_FALSE(m_frm.gameState().OnMap) << "back on the map in the middle of the bout";
+    EXPECT_TRUE(m_frm.gameState().Counting);
 }
 
 } // namespace
