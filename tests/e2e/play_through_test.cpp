@@ -8,6 +8,7 @@
 // anew to fire at once, as the View allows); the logic tests play every bout's rules through.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
+#include "tests/support/pictures.h"
 #include "tests/support/suite.h"
 #include "tests/support/x_client.h"
 #include "ui/frm_main.h"
@@ -114,16 +115,7 @@ protected:
                           .arg(++m_shots, 2, 10, QLatin1Char('0'))
                           .arg(QLatin1String(scene.name)));
         }
-        const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
-        int wrong = 0;
-        for (int y = 0; y < 200; ++y) {
-            for (int x = 0; x < 199; ++x) {
-                if (shot.pixel(x + 2, y + 2) != expected.pixel(x, y)) {
-                    ++wrong;
-                }
-            }
-        }
-        EXPECT_EQ(wrong, 0) << "pixels of the picture not on the screen as painted";
+        EXPECT_EQ(pictureOnScreenDifference(shot, picture), "");
     }
 
     // Presses the picture `count` times from a second thread while the game's event loop runs,
