@@ -8,6 +8,7 @@
 // anew to fire at once, as the View allows); the logic tests play every bout's rules through.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
+#include "tests/support/pictures.h"
 #include "tests/support/suite.h"
 #include "tests/support/x_client.h"
 #include "ui/frm_main.h"
@@ -28,10 +29,6 @@
 
 namespace gachapoko::test {
 namespace {
-
-QString text(std::u16string_view view) {
-    return toQString(view);
-}
 
 QString presses(int count) {
     return toQString(pressesLine(count));
@@ -118,16 +115,7 @@ protected:
                           .arg(++m_shots, 2, 10, QLatin1Char('0'))
                           .arg(QLatin1String(scene.name)));
         }
-        const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
-        int wrong = 0;
-        for (int y = 0; y < 200; ++y) {
-            for (int x = 0; x < 199; ++x) {
-                if (shot.pixel(x + 2, y + 2) != expected.pixel(x, y)) {
-                    ++wrong;
-                }
-            }
-        }
-        EXPECT_EQ(wrong, 0) << "pixels of the picture not on the screen as painted";
+        EXPECT_EQ(pictureOnScreenDifference(shot, picture), "");
     }
 
     // Presses the picture `count` times from a second thread while the game's event loop runs,
@@ -179,7 +167,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return !m_frm->cmdNext()->isVisible(); }, 5000));
         ASSERT_TRUE(m_frm->timer().isActive());
         if (m_frm->gameState().Scene != SceneCode::FinalOpponent) {
-            ASSERT_TRUE(waitForLines({QString(), text(BoutInstruction), QString()}));
+            ASSERT_TRUE(waitForLines({QString(), toQString(BoutInstruction), QString()}));
         } else {
             EXPECT_EQ(lines(), before); // the final opponent's lines stay up during his bouts
         }
@@ -208,7 +196,7 @@ protected:
         EXPECT_FALSE(m_frm->timer().isActive());
     }
 
-    const std::array<QString, 3> MapLines{QString(), text(MapInstruction), QString()};
+    const std::array<QString, 3> MapLines{QString(), toQString(MapInstruction), QString()};
 
     void backToMap() {
         clickNext();
@@ -220,7 +208,7 @@ protected:
         const SiteRow& row = SiteTable[static_cast<std::size_t>(site)];
         expectScene({"encounter",
                      row.PictureId,
-                     {text(row.Lines[0]), text(row.Lines[1]), text(row.Lines[2])},
+                     {toQString(row.Lines[0]), toQString(row.Lines[1]), toQString(row.Lines[2])},
                      true});
     }
 
@@ -228,7 +216,8 @@ protected:
         encounter(site);
         playBout(count, fast, length);
         const PictureId picture = SiteTable[static_cast<std::size_t>(site)].PictureId;
-        expectScene({"won", picture, {text(WonLine0), text(WonLine1), presses(count)}, true});
+        expectScene(
+            {"won", picture, {toQString(WonLine0), toQString(WonLine1), presses(count)}, true});
         backToMap();
     }
 
@@ -241,7 +230,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     const QRect screen = m_frm->screen()->geometry();
     EXPECT_LE((m_frm->geometry().center() - screen.center()).manhattanLength(), 2);
     EXPECT_EQ(m_frm->geometry().size(), QSize(201, 273));
-    expectScene({"welcome", TitlePicture, {QString(), text(WelcomeLine), QString()}, true});
+    expectScene({"welcome", TitlePicture, {QString(), toQString(WelcomeLine), QString()}, true});
 
     clickNext();
     expectScene({"map", MapPicture, MapLines, false});
@@ -251,7 +240,8 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     hover(InSite[0]);
     expectScene({"map-forest",
                  MapPicture,
-                 {text(SiteTable[0].Place), QStringLiteral("・"), text(SiteTable[0].Resident)},
+                 {toQString(SiteTable[0].Place), toQString(HoverSeparator),
+                  toQString(SiteTable[0].Resident)},
                  false});
     hover(BareMap);
     ASSERT_TRUE(waitForLines({QString(), QString(), QString()}));
@@ -260,7 +250,8 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     clickSite(GoddessSite);
     expectScene({"goddess-hint",
                  GoddessPicture,
-                 {text(GoddessHintLines[0]), text(GoddessHintLines[1]), text(GoddessHintLines[2])},
+                 {toQString(GoddessHintLines[0]), toQString(GoddessHintLines[1]),
+                  toQString(GoddessHintLines[2])},
                  true});
     backToMap();
 
@@ -269,16 +260,19 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 
     // A beaten place refuses the visit; pointing at it on the way has named it.
     clickSite(0);
-    expectScene({"refused",
-                 MapPicture,
-                 {text(SiteTable[0].Place), text(RefusalLine), text(SiteTable[0].Resident)},
-                 false});
+    expectScene(
+        {"refused",
+         MapPicture,
+         {toQString(SiteTable[0].Place), toQString(RefusalLine), toQString(SiteTable[0].Resident)},
+         false});
 
     // Too few presses lose; the mountain is fought again and beaten.
     encounter(1);
     playBout(40, false);
-    expectScene(
-        {"lost", SiteTable[1].PictureId, {text(LostLine0), text(LostLine1), presses(40)}, true});
+    expectScene({"lost",
+                 SiteTable[1].PictureId,
+                 {toQString(LostLine0), toQString(LostLine1), presses(40)},
+                 true});
     backToMap();
     winBout(1, 130, true);
     winBout(3, 115, true);
@@ -288,34 +282,35 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 
     // With all five beaten the goddess shows her true face.
     clickSite(GoddessSite);
-    expectScene(
-        {"goddess-revealed",
-         GoddessPicture,
-         {text(GoddessRevealLines[0]), text(GoddessRevealLines[1]), text(GoddessRevealLines[2])},
-         true});
+    expectScene({"goddess-revealed",
+                 GoddessPicture,
+                 {toQString(GoddessRevealLines[0]), toQString(GoddessRevealLines[1]),
+                  toQString(GoddessRevealLines[2])},
+                 true});
     clickNext();
-    const std::array<QString, 3> finalLines{
-        text(FinalOpponentLines[0]), text(FinalOpponentLines[1]), text(FinalOpponentLines[2])};
+    const std::array<QString, 3> finalLines{toQString(FinalOpponentLines[0]),
+                                            toQString(FinalOpponentLines[1]),
+                                            toQString(FinalOpponentLines[2])};
     expectScene({"final-opponent", FinalOpponentPicture, finalLines, true});
 
     playBout(60, true);
     expectScene({"final-lost",
                  FinalOpponentPicture,
-                 {text(LostLine0), text(LostLine1), presses(60)},
+                 {toQString(LostLine0), toQString(LostLine1), presses(60)},
                  true});
     playBout(170, true, Length::TenSeconds);
     expectScene({"final-beaten",
                  FinalOpponentBeatenPicture,
-                 {text(FinalOpponentBeatenLines[0]), text(FinalOpponentBeatenLines[1]),
-                  text(FinalOpponentBeatenLines[2])},
+                 {toQString(FinalOpponentBeatenLines[0]), toQString(FinalOpponentBeatenLines[1]),
+                  toQString(FinalOpponentBeatenLines[2])},
                  true});
 
     clickNext();
-    expectScene(
-        {"closing",
-         ClosingPicture,
-         {text(ClosingScreenLines[0]), text(ClosingScreenLines[1]), text(ClosingScreenLines[2])},
-         false});
+    expectScene({"closing",
+                 ClosingPicture,
+                 {toQString(ClosingScreenLines[0]), toQString(ClosingScreenLines[1]),
+                  toQString(ClosingScreenLines[2])},
+                 false});
     EXPECT_EQ(m_frm->gameState().Scene, SceneCode::FinalOpponentBeaten);
 }
 

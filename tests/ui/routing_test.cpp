@@ -17,10 +17,6 @@
 namespace gachapoko::test {
 namespace {
 
-QString text(std::u16string_view view) {
-    return toQString(view);
-}
-
 // Points in PicMain coordinates: inside a site, and on the bare map clear of every site.
 const QPoint InForest{30, 20};
 const QPoint InTown{160, 120};
@@ -55,7 +51,7 @@ protected:
     // From the welcome screen to the map, where the sites are enabled.
     void goToMap() {
         m_mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
-        ASSERT_EQ(m_frm.lblMs(1)->text(), text(MapInstruction));
+        ASSERT_EQ(m_frm.lblMs(1)->text(), toQString(MapInstruction));
         m_log.clear();
     }
 
@@ -139,7 +135,7 @@ TEST_F(Routing, EnabledSiteTakesItsClickAndOpensItsEncounter) {
     m_mouse.click(m_frm.picMain(), InTown, Qt::LeftButton, MouseInjector::Slow);
     EXPECT_EQ(m_log, "S3");
     EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Town);
-    EXPECT_EQ(m_frm.lblMs(0)->text(), text(SiteTable[3].Lines[0]));
+    EXPECT_EQ(m_frm.lblMs(0)->text(), toQString(SiteTable[3].Lines[0]));
 }
 
 TEST_F(Routing, RightButtonClicksASiteToo) {
@@ -164,8 +160,8 @@ TEST_F(Routing, MovingFromTheBareMapOntoTheForestAndBack) {
     m_mouse.move(m_frm.picMain(), {80, 40});
     m_mouse.move(m_frm.picMain(), InForest);
     m_mouse.move(m_frm.picMain(), {40, 25});
-    EXPECT_EQ(m_frm.lblMs(0)->text(), text(SiteTable[0].Place));
-    EXPECT_EQ(m_frm.lblMs(2)->text(), text(SiteTable[0].Resident));
+    EXPECT_EQ(m_frm.lblMs(0)->text(), toQString(SiteTable[0].Place));
+    EXPECT_EQ(m_frm.lblMs(2)->text(), toQString(SiteTable[0].Resident));
     m_mouse.move(m_frm.picMain(), {80, 40});
     EXPECT_EQ(m_log, "MMm0m0M");
     EXPECT_EQ(m_frm.lblMs(0)->text(), QString());
