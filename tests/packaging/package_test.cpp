@@ -1,7 +1,7 @@
 // The Debian package CPack makes of this build: its control fields (the computed library
 // dependencies and the font), its contents under Debian's directories with root's ownership,
-// lintian's verdict, and an install and removal by dpkg in a private root, which touches
-// nothing of the machine's own installation.
+// lintian's verdict, an install and removal by dpkg in a private root, which touches nothing of
+// the machine's own installation, and a second packaging that gives the same bytes.
 #include "tests/packaging/command.h"
 #include "tests/packaging/packaging_facts.h"
 
@@ -11,8 +11,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <map>
+#include <thread>
 
 namespace gachapoko::test {
 namespace {
@@ -231,6 +233,47 @@ TEST(Package, InstallsAndRemovesCleanlyInAPrivateRoot) {
     const QStringList left =
         QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     EXPECT_EQ(left, (QStringList{QStringLiteral("dpkg.log"), QStringLiteral("var")}));
+}
+
+// The members of the Debian archive and the entries of its two archives, each with its mode,
+// owner, size and time to the second: where two packages that should be the same differ.
+std::string listing(const QString& package) {
+    const QString script = QStringLiteral("ar tv \"$0\" && dpkg-deb --ctrl-tarfile \"$0\" | "
+                                          "tar -tv --full-time && dpkg-deb --fsys-tarfile \"$0\" | "
+                                          "tar -tv --full-time");
+    const CommandResult list =
+        runCommand(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, package});
+    return list.succeeded() ? list.out.toStdString() : list.report();
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Packaging the same build again gives the same bytes, though it happens at another moment (any
+// time taken from the clock differs), stages the files in another folder and runs under a umask
+// that gives others no access. Neither run is given SOURCE_DATE_EPOCH: this is the default.
+TEST(Package, PackagingItAgainGivesTheSameBytes) {
+    QTemporaryDir again;
+    ASSERT_TRUE(again.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("SOURCE_DATE_EPOCH"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    const CommandResult cpack =
+        runCommand(QStringLiteral("/bin/sh"),
+                   {QStringLiteral("-c"), QStringLiteral("umask 077 && exec \"$0\" \"$@\""), Cpack,
+                    QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), again.path(),
+                    QStringLiteral("--config"), CpackConfig},
+                   environment, 120000);
+    ASSERT_TRUE(cpack.succeeded()) << cpack.report();
+    const QString second = again.filePath(QFileInfo(packageFile()).fileName());
+    const QByteArray first = bytesOf(packageFile());
+    ASSERT_FALSE(first.isEmpty());
+    if (bytesOf(second) != first) {
+        EXPECT_EQ(listing(packageFile()), listing(second));
+        ADD_FAILURE() << "the two packages differ";
+    }
 }
 
 } // namespace

@@ -25,6 +25,9 @@ inline const QString DpkgDeb = QStringLiteral(GACHAPOKO_DPKG_DEB);
 inline const QString DpkgQuery = QStringLiteral(GACHAPOKO_DPKG_QUERY);
 inline const QString Readelf = QStringLiteral(GACHAPOKO_READELF);
 inline const QString Gzip = QStringLiteral(GACHAPOKO_GZIP);
+inline const QString Cpack = QStringLiteral(GACHAPOKO_CPACK);
+// The CPack configuration of this build, which makes its Debian package.
+inline const QString CpackConfig = QStringLiteral(GACHAPOKO_CPACK_CONFIG);
 
 // This machine's architecture as Debian names it (amd64, arm64, ...).
 inline QString architecture() {
