@@ -14,21 +14,16 @@ namespace gachapoko {
 // with index i has its flag under sceneCodeOfSite(i)). Code 6, the goddess, is never set.
 class BeatenFlags {
 public:
-    static constexpr bool covers(SceneCode code) {
-        return codeValue(code) >= codeValue(SceneCode::Forest) &&
-               codeValue(code) <= codeValue(SceneCode::Coast);
-    }
-
     bool operator[](SceneCode code) const { return m_flags[slot(code)]; }
     bool& operator[](SceneCode code) { return m_flags[slot(code)]; }
 
 private:
     static std::size_t slot(SceneCode code) {
-        assert(covers(code));
-        return static_cast<std::size_t>(codeValue(code) - codeValue(SceneCode::Forest));
+        assert(isEncounter(code));
+        return static_cast<std::size_t>(codeValue(code) - codeValue(sceneCodeOfSite(0)));
     }
 
-    std::array<bool, 6> m_flags{};
+    std::array<bool, SiteCount> m_flags{};
 };
 
 // The one record of game state, created with every field zero, false or empty.

@@ -5,15 +5,6 @@
 
 namespace gachapoko {
 
-namespace {
-
-bool isEncounter(SceneCode code) {
-    return codeValue(code) >= codeValue(SceneCode::Forest) &&
-           codeValue(code) <= codeValue(SceneCode::Coast);
-}
-
-} // namespace
-
 // The map with its instruction line, "Next" hidden and the six sites taking the mouse.
 void Game::showMap() {
     m_state.OnMap = true;

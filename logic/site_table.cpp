@@ -1,6 +1,10 @@
 // The game's texts and numbers, exactly as the player sees them (full-width punctuation).
 #include "logic/site_table.h"
 
+#include "logic/game.h"
+
+#include <limits>
+
 namespace gachapoko {
 
 const SceneLinesText GoddessHintLines = {u"私は女神よ！！", u"全ての敵を倒したらもう一度来てね！",
@@ -19,37 +23,38 @@ const std::array<SiteRow, SiteCount> SiteTable = {{
     {u"森林",
      u"ドワーフ",
      SceneCode::Forest,
-     104,
+     DwarfPicture,
      100,
      {u"オレはドワーフだ！！", u"ここに来たからには勝負しろ！！", u"いくぞ！！！"},
      {8, 8, 61, 36}},
     {u"山",
      u"力士",
      SceneCode::Mountain,
-     103,
+     SumoWrestlerPicture,
      120,
      {u"今、けいこ中でごわす！！", u"じゃましたからには勝負しろごわす！！", u"いくでごわすよ！！"},
      {110, 16, 89, 41}},
-    // The goddess never fights: her lines depend on the opponents beaten (see below).
+    // The goddess never fights; her row holds her hint, and her reveal (above) replaces it once
+    // the five are beaten.
     {u"湖", u"女神", SceneCode::GoddessHint, GoddessPicture, 0, GoddessHintLines, {63, 64, 58, 30}},
     {u"街",
      u"若者",
      SceneCode::Town,
-     105,
+     YoungManPicture,
      110,
      {u"なんだオメェ？", u"オレと勝負してぇのか？", u"それならいくぞ！！"},
      {124, 99, 76, 50}},
     {u"住宅",
      u"次男",
      SceneCode::Houses,
-     107,
+     SecondSonPicture,
      80,
      {u"だれ？今、お留守番しているんだ。", u"早く行かないと痛い目にあうよ。", u"殴るからね！！"},
      {0, 88, 58, 64}},
     {u"海岸",
      u"長男",
      SceneCode::Coast,
-     106,
+     EldestSonPicture,
      130,
      {u"人生ってせつないよ．．．。", u"海を見ていると勝負したくなる。", u"だから勝負しよう！！"},
      {0, 168, 196, 33}},
@@ -69,5 +74,81 @@ const std::u16string_view LostLine1 = u"いつでもかかってきな！！";
 const std::u16string_view WonLine0 = u"おまえ強いな。";
 const std::u16string_view WonLine1 = u"またこいよ！！";
 const std::u16string_view PressesLiteral = u"押した回数　";
+
+const std::u16string_view GameTitle = u"ガチャポコ";
+const std::u16string_view NextCaption = u"Next";
+
+namespace {
+
+struct PictureDescription {
+    PictureId id;
+    std::u16string_view words;
+};
+
+// The pictures that show no resident of the map.
+constexpr std::array<PictureDescription, 5> PictureDescriptions = {{
+    {TitlePicture, u"タイトル「ガチャポコ」"},
+    {MapPicture, u"地図"},
+    {FinalOpponentPicture, u"最後の敵"},
+    {FinalOpponentBeatenPicture, u"倒れた最後の敵"},
+    {ClosingPicture, u"エンディング「The End」"},
+}};
+
+} // namespace
+
+std::u16string_view pictureDescription(PictureId id) {
+    for (const PictureDescription& picture : PictureDescriptions) {
+        if (picture.id == id) {
+            return picture.words;
+        }
+    }
+    for (const SiteRow& row : SiteTable) {
+        if (row.PictureId == id) {
+            return row.Resident;
+        }
+    }
+    return {};
+}
+
+std::u16string siteDescription(SiteIndex index) {
+    if (!isValidSite(index)) {
+        return {};
+    }
+    const SiteRow& row = SiteTable[static_cast<std::size_t>(index)];
+    return std::u16string(row.Place) + std::u16string(HoverSeparator) +
+           std::u16string(row.Resident);
+}
+
+std::vector<std::u16string> everyCaptionText() {
+    std::vector<std::u16string> texts;
+    const auto add = [&texts](const SceneLinesText& lines) {
+        texts.insert(texts.end(), lines.begin(), lines.end());
+    };
+    for (const SiteRow& row : SiteTable) {
+        texts.emplace_back(row.Place);
+        texts.emplace_back(row.Resident);
+        add(row.Lines);
+    }
+    for (const SceneLinesText* lines : {&GoddessRevealLines, &FinalOpponentLines,
+                                        &FinalOpponentBeatenLines, &ClosingScreenLines}) {
+        add(*lines);
+    }
+    for (const std::u16string_view line :
+         {WelcomeLine, MapInstruction, BoutInstruction, RefusalLine, HoverSeparator, LostLine0,
+          LostLine1, WonLine0, WonLine1}) {
+        texts.emplace_back(line);
+    }
+    // Every digit, and the largest count the game can show.
+    texts.push_back(pressesLine(1234567890));
+    texts.push_back(pressesLine(std::numeric_limits<std::int32_t>::max()));
+    return texts;
+}
+
+std::vector<std::u16string> everyShownText() {
+    std::vector<std::u16string> texts = everyCaptionText();
+    texts.emplace_back(GameTitle);
+    texts.emplace_back(NextCaption);
+    return texts;
+}
 
 } // namespace gachapoko

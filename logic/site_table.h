@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace gachapoko {
 
@@ -36,16 +38,10 @@ struct SiteRow {
 
 extern const std::array<SiteRow, SiteCount> SiteTable;
 
-// The goddess's site and the code of her reveal once all five opponents are beaten.
+// The goddess's site, and the sum of the five ordinary opponents' codes, which BeatenSum reaches
+// once all five are beaten (no smaller set of them adds up to it) and she reveals herself.
 inline constexpr SiteIndex GoddessSite = 2;
 inline constexpr std::int32_t AllFiveBeatenSum = 4 + 5 + 7 + 8 + 9;
-
-inline constexpr PictureId TitlePicture = 101;
-inline constexpr PictureId MapPicture = 102;
-inline constexpr PictureId GoddessPicture = 108;
-inline constexpr PictureId FinalOpponentPicture = 109;
-inline constexpr PictureId FinalOpponentBeatenPicture = 110;
-inline constexpr PictureId ClosingPicture = 111;
 
 inline constexpr std::int32_t FinalOpponentRequired = 160;
 inline constexpr std::int32_t BoutMilliseconds = 10000;
@@ -70,5 +66,25 @@ extern const std::u16string_view WonLine0;
 extern const std::u16string_view WonLine1;
 // "押した回数" and an ideographic space; the count follows in ASCII digits.
 extern const std::u16string_view PressesLiteral;
+
+// The window's title and the button's caption.
+extern const std::u16string_view GameTitle;
+extern const std::u16string_view NextCaption;
+
+// What picture `id` shows, in words, for a screen reader: the title, the map, the resident met
+// (named as the map names them), the final opponent, his defeat or the closing picture. Empty
+// for a number that is no picture.
+std::u16string_view pictureDescription(PictureId id);
+
+// A site's name for a screen reader: its place, a middle dot and its resident, as the hover
+// captions show them. Empty for an index that is no site.
+std::u16string siteDescription(SiteIndex index);
+
+// Every text a caption line can show: the residents' dialogue, the places and residents while
+// pointing at the map, the guiding lines, the verdicts, and the presses line with every digit
+// and at its widest.
+std::vector<std::u16string> everyCaptionText();
+// The captions, the window's title and the button's caption: every text the window shows.
+std::vector<std::u16string> everyShownText();
 
 } // namespace gachapoko

@@ -27,6 +27,22 @@ inline constexpr SiteIndex SiteCount = 6;
 
 // Id of a built-in 200x200 picture, 101 to 111.
 using PictureId = std::int16_t;
+inline constexpr PictureId TitlePicture = 101;
+inline constexpr PictureId MapPicture = 102;
+inline constexpr PictureId SumoWrestlerPicture = 103;
+inline constexpr PictureId DwarfPicture = 104;
+inline constexpr PictureId YoungManPicture = 105;
+inline constexpr PictureId EldestSonPicture = 106;
+inline constexpr PictureId SecondSonPicture = 107; // his elder brother's face, laughing in tears
+inline constexpr PictureId GoddessPicture = 108;
+inline constexpr PictureId FinalOpponentPicture = 109;
+inline constexpr PictureId FinalOpponentBeatenPicture = 110;
+inline constexpr PictureId ClosingPicture = 111;
+inline constexpr int PictureCount = ClosingPicture - TitlePicture + 1;
+
+constexpr bool isValidPicture(int id) {
+    return id >= TitlePicture && id <= ClosingPicture;
+}
 
 // One of the three caption lines under the picture, 0 to 2.
 using CaptionLine = int;
@@ -45,11 +61,16 @@ constexpr std::int16_t codeValue(SceneCode code) {
     return static_cast<std::int16_t>(code);
 }
 
+// An encounter with one of the six sites: codes 4 to 9.
+constexpr bool isEncounter(SceneCode code) {
+    return codeValue(code) >= codeValue(sceneCodeOfSite(0)) &&
+           codeValue(code) <= codeValue(sceneCodeOfSite(SiteCount - 1));
+}
+
 // The five ordinary opponents (codes 4, 5, 7, 8 and 9), the only ones a bout can beat; the
 // goddess's hint, code 6, lies among them but never fights.
 constexpr bool isOrdinaryOpponent(SceneCode code) {
-    return codeValue(code) >= codeValue(SceneCode::Forest) &&
-           codeValue(code) <= codeValue(SceneCode::Coast) && code != SceneCode::GoddessHint;
+    return isEncounter(code) && code != SceneCode::GoddessHint;
 }
 
 } // namespace gachapoko

@@ -2,7 +2,6 @@
 #include "ui/accessibility.h"
 
 #include "logic/site_table.h"
-#include "ui/frm_main.h"
 #include "ui/game_text.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
@@ -70,7 +69,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
-            return siteDescription(static_cast<const SiteRegion*>(widget())->index());
+            return toQString(siteDescription(static_cast<const SiteRegion*>(widget())->index()));
         }
         return QAccessibleWidget::text(kind);
     }
@@ -85,12 +84,14 @@ public:
     }
 };
 
+const QMetaObject* g_window = nullptr;
+
 QAccessibleInterface* gameInterfaces(const QString& className, QObject* object) {
     if (!object->isWidgetType()) {
         return nullptr;
     }
     auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String(FrmMain::staticMetaObject.className())) {
+    if (g_window != nullptr && className == QLatin1String(g_window->className())) {
         return new FrmMainAccessible(widget);
     }
     if (className == QLatin1String(PictureArea::staticMetaObject.className())) {
@@ -104,44 +105,11 @@ QAccessibleInterface* gameInterfaces(const QString& className, QObject* object) 
 
 } // namespace
 
-void installAccessibleInterfaces() {
-    static const bool installed = [] {
+void installAccessibleInterfaces(const QMetaObject& window) {
+    if (g_window == nullptr) {
         QAccessible::installFactory(gameInterfaces);
-        return true;
-    }();
-    static_cast<void>(installed);
-}
-
-QString pictureDescription(PictureId id) {
-    switch (id) {
-    case TitlePicture:
-        return QStringLiteral("タイトル「ガチャポコ」");
-    case MapPicture:
-        return QStringLiteral("地図");
-    case FinalOpponentPicture:
-        return QStringLiteral("最後の敵");
-    case FinalOpponentBeatenPicture:
-        return QStringLiteral("倒れた最後の敵");
-    case ClosingPicture:
-        return QStringLiteral("エンディング「The End」");
-    default:
-        break;
     }
-    // The residents' pictures, 103 to 108, named as the map names them.
-    for (const SiteRow& row : SiteTable) {
-        if (row.PictureId == id) {
-            return toQString(row.Resident);
-        }
-    }
-    return {};
-}
-
-QString siteDescription(SiteIndex index) {
-    if (!isValidSite(index)) {
-        return {};
-    }
-    const SiteRow& row = SiteTable[static_cast<std::size_t>(index)];
-    return toQString(row.Place) + toQString(HoverSeparator) + toQString(row.Resident);
+    g_window = &window;
 }
 
 void announceSiteAvailability(SiteRegion* site) {

@@ -7,23 +7,16 @@
 //   them, and are there only while they can be clicked (on the map).
 #pragma once
 
-#include "logic/types.h"
-
-#include <QString>
+class QMetaObject;
 
 namespace gachapoko {
 
 class SiteRegion;
 
-// Registers the window's own accessible interfaces with Qt, once for the whole program.
-void installAccessibleInterfaces();
-
-// The name of picture `id` for assistive technology: the title, the map, the resident shown,
-// the final opponent, his defeat or the closing picture.
-QString pictureDescription(PictureId id);
-
-// A site's name for assistive technology: its place, a middle dot and its resident.
-QString siteDescription(SiteIndex index);
+// Registers the window's own accessible interfaces with Qt, once for the whole program; the
+// window is the one of class `window`. (The names come from the content table: the picture's
+// description and the sites' names.)
+void installAccessibleInterfaces(const QMetaObject& window);
 
 // Tells assistive technology that `site` came onto the map (it can be clicked now) or left it.
 void announceSiteAvailability(SiteRegion* site);

@@ -1,7 +1,6 @@
 // Choosing the window's face among the installed ones.
 #include "ui/caption_font.h"
 
-#include "logic/game.h"
 #include "logic/site_table.h"
 #include "ui/game_text.h"
 
@@ -9,7 +8,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QRawFont>
-#include <limits>
 #include <optional>
 #include <tuple>
 
@@ -97,9 +95,17 @@ std::optional<Candidate> candidate(const QString& family, const std::vector<QStr
     return found;
 }
 
+std::vector<QString> toQStrings(const std::vector<std::u16string>& texts) {
+    std::vector<QString> converted;
+    for (const std::u16string& text : texts) {
+        converted.push_back(toQString(text));
+    }
+    return converted;
+}
+
 CaptionFont choose() {
-    const std::vector<QString> shown = everyShownText();
-    const std::vector<QString> captions = everyCaptionText();
+    const std::vector<QString> shown = toQStrings(everyShownText());
+    const std::vector<QString> captions = toQStrings(everyCaptionText());
     std::optional<Candidate> best = candidate(PreferredFamily, shown, captions);
     if (!best || !best->fits) {
         for (const QString& family : QFontDatabase::families()) {
@@ -123,40 +129,6 @@ CaptionFont choose() {
 }
 
 } // namespace
-
-std::vector<QString> everyCaptionText() {
-    std::vector<QString> texts;
-    for (const SiteRow& row : SiteTable) {
-        texts.push_back(toQString(row.Place));
-        texts.push_back(toQString(row.Resident));
-        for (const std::u16string_view line : row.Lines) {
-            texts.push_back(toQString(line));
-        }
-    }
-    for (const SceneLinesText* lines : {&GoddessHintLines, &GoddessRevealLines, &FinalOpponentLines,
-                                        &FinalOpponentBeatenLines, &ClosingScreenLines}) {
-        for (const std::u16string_view line : *lines) {
-            texts.push_back(toQString(line));
-        }
-    }
-    for (const std::u16string_view line : {WelcomeLine, MapInstruction, BoutInstruction,
-                                           RefusalLine, LostLine0, LostLine1, WonLine0, WonLine1}) {
-        texts.push_back(toQString(line));
-    }
-    texts.push_back(toQString(HoverSeparator));
-    // Every digit, at the largest count the game can show.
-    texts.push_back(toQString(pressesLine(0)));
-    texts.push_back(toQString(pressesLine(std::numeric_limits<std::int32_t>::max())));
-    texts.push_back(toQString(pressesLine(1234567890)));
-    return texts;
-}
-
-std::vector<QString> everyShownText() {
-    std::vector<QString> texts = everyCaptionText();
-    texts.push_back(QStringLiteral("ガチャポコ"));
-    texts.push_back(QStringLiteral("Next"));
-    return texts;
-}
 
 const CaptionFont& captionFont() {
     static const CaptionFont chosen = choose();

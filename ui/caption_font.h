@@ -7,16 +7,8 @@
 
 #include <QFont>
 #include <QString>
-#include <vector>
 
 namespace gachapoko {
-
-// Every text a caption line can show: the residents' dialogue, the places and residents while
-// pointing at the map, the guiding lines, the verdicts and the presses line at its widest.
-std::vector<QString> everyCaptionText();
-
-// The captions and the button's and window's own texts: what the face needs glyphs for.
-std::vector<QString> everyShownText();
 
 struct CaptionFont {
     QFont font;

@@ -4,6 +4,7 @@
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/accessibility.h"
+#include "ui/button_keys.h"
 #include "ui/caption_colours.h"
 #include "ui/caption_font.h"
 #include "ui/game_text.h"
@@ -29,11 +30,6 @@ constexpr std::array<QRect, CaptionLineCount> LblMsRects = {{
     {0, 256, 201, 17},
 }};
 
-// The keys that press a focused push button on the desktop.
-bool pressesAButton(int key) {
-    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 QImage pictureOrBlank(PictureId id) {
     std::optional<QImage> picture = loadPicture(id);
     return picture ? *picture : QImage();
@@ -49,8 +45,8 @@ FrmMain::FrmMain()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
-    installAccessibleInterfaces();
-    setWindowTitle(QStringLiteral("ガチャポコ"));
+    installAccessibleInterfaces(staticMetaObject);
+    setWindowTitle(toQString(GameTitle));
     setWindowIcon(loadProgramIcon());
     setFixedSize(ClientWidth, ClientHeight);
     setFont(defaultFont());
@@ -89,13 +85,14 @@ void FrmMain::createControls() {
     m_picMain = new PictureArea(this);
     m_picMain->move(0, 0);
     m_picMain->setPicture(pictureOrBlank(TitlePicture));
-    m_picMain->setAccessibleName(pictureDescription(TitlePicture));
+    m_picMain->setAccessibleName(toQString(pictureDescription(TitlePicture)));
 
-    m_cmdNext = new QPushButton(QStringLiteral("Next"), this);
+    m_cmdNext = new QPushButton(toQString(NextCaption), this);
     m_cmdNext->setGeometry(CmdNextRect);
     m_cmdNext->setAutoDefault(false);
     m_cmdNext->setDefault(false);
     m_cmdNext->installEventFilter(this);
+    m_nextKeys = new ButtonKeys(m_cmdNext);
 
     // Tab goes from the picture area to the button and back.
     setTabOrder(m_picMain, m_cmdNext);
@@ -103,7 +100,13 @@ void FrmMain::createControls() {
 
 void FrmMain::routeEvents() {
     connect(&m_timer, &BoutTimer::timeout, this, [this] { m_game.Timer_Timer(); });
-    connect(m_cmdNext, &QPushButton::clicked, this, [this] { m_game.CmdNext_Click(); });
+    // A hidden "Next" presses nothing, however a click reaches it: Qt lets a hidden button be
+    // clicked, and a screen reader's Press action does just that.
+    connect(m_cmdNext, &QPushButton::clicked, this, [this] {
+        if (!m_cmdNext->isHidden()) {
+            m_game.CmdNext_Click();
+        }
+    });
     connect(m_picMain, &PictureArea::clicked, this, [this] { m_game.PicMain_Click(); });
     connect(m_picMain, &PictureArea::doubleClicked, this, [this] { m_game.PicMain_DblClick(); });
     connect(m_picMain, &PictureArea::mouseMoved, this,
@@ -136,73 +139,30 @@ QLabel* FrmMain::lblMs(CaptionLine line) const {
 }
 
 // A press on the button breaks a double-click pair begun on the picture; so does a press on the
-// caption lines or the window's background, which reaches the window itself. The button's own
-// handling of Space (a click when the key comes up) never sees the keys that press it: a held key
-// whose repeats arrive as release and press pairs would click it again and again.
+// caption lines or the window's background, which reaches the window itself.
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_cmdNext) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            m_picMain->forgetPairing();
-            break;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            if (pressNextByKey(static_cast<QKeyEvent*>(event))) {
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
+    if (watched == m_cmdNext && (event->type() == QEvent::MouseButtonPress ||
+                                 event->type() == QEvent::MouseButtonDblClick)) {
+        m_picMain->forgetPairing();
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool FrmMain::pressNextByKey(QKeyEvent* event) {
-    if (!pressesAButton(event->key())) {
-        return false;
-    }
-    event->accept();
-    if (event->type() == QEvent::KeyRelease) {
-        m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
-        return true;
-    }
-    // At the press, as a focused button takes Return: the release may never be told apart from
-    // a repeat's.
-    if (m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat()) &&
-        m_cmdNext->isVisible() && m_cmdNext->isEnabled()) {
-        m_cmdNext->click();
-    }
-    return true;
-}
-
-void FrmMain::trackKey(QKeyEvent* event) {
-    if (!pressesAButton(event->key())) {
-        return;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat());
-    } else {
-        m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
-    }
 }
 
 // Keys on the picture area reach the window: it has no use for them (they never count as
 // presses in a bout).
 void FrmMain::keyPressEvent(QKeyEvent* event) {
-    trackKey(event);
+    m_nextKeys->track(event);
     QWidget::keyPressEvent(event);
 }
 
 void FrmMain::keyReleaseEvent(QKeyEvent* event) {
-    trackKey(event);
+    m_nextKeys->track(event);
     QWidget::keyReleaseEvent(event);
 }
 
 void FrmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        m_heldKeys.forget();
+        m_nextKeys->forget();
     }
     // The desktop's theme changed while the game runs.
     if (event->type() == QEvent::PaletteChange) {
@@ -230,7 +190,7 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
 // The picture's name tells a screen reader what it shows; a new name is announced.
 void FrmMain::SetPicture(PictureId id) {
     m_picMain->setPicture(pictureOrBlank(id));
-    m_picMain->setAccessibleName(pictureDescription(id));
+    m_picMain->setAccessibleName(toQString(pictureDescription(id)));
 }
 
 void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {

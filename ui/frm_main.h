@@ -6,7 +6,6 @@
 #include "logic/game.h"
 #include "logic/view.h"
 #include "ui/bout_timer.h"
-#include "ui/held_keys.h"
 
 #include <QWidget>
 #include <array>
@@ -16,6 +15,7 @@ class QPushButton;
 
 namespace gachapoko {
 
+class ButtonKeys;
 class PictureArea;
 
 class FrmMain : public QWidget, public View {
@@ -62,18 +62,12 @@ private:
     void createControls();
     void routeEvents();
     void colourCaptionLines();
-    // Space, Return and Enter on the focused "Next" press it once for each real press of the
-    // key; the repeats of a held key press nothing. True when the event was one of those keys.
-    bool pressNextByKey(QKeyEvent* event);
-    // The keys that land anywhere else in the window press nothing, but a key held down there
-    // is still held when the focus moves to "Next".
-    void trackKey(QKeyEvent* event);
 
     BoutTimer m_timer;
     QPushButton* m_cmdNext = nullptr;
     PictureArea* m_picMain = nullptr;
     std::array<QLabel*, CaptionLineCount> m_lblMs{};
-    HeldKeys m_heldKeys;
+    ButtonKeys* m_nextKeys = nullptr;
     Game m_game{*this};
 };
 

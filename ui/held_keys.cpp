@@ -34,9 +34,4 @@ void HeldKeys::forget() {
     m_keys.clear();
 }
 
-bool HeldKeys::isDown(int key) const {
-    const auto found = m_keys.find(key);
-    return found != m_keys.end() && found->second.down;
-}
-
 } // namespace gachapoko

@@ -25,8 +25,6 @@ public:
     // every key counts as up and the next press of it is real.
     void forget();
 
-    bool isDown(int key) const;
-
 private:
     struct KeyState {
         bool down = false;

@@ -1,10 +1,7 @@
-// The scene pictures on screens with more than one device pixel to the window's pixel. At a whole
-// scale factor every picture pixel becomes an equal square of device pixels. At a fractional one
-// (1.25, 1.5, 1.75) an equal square is impossible, and the toolkit's nearest-pixel scaling makes
-// the one-pixel outlines of the faces one and two device pixels wide by turns; instead the
-// picture is enlarged by the next whole factor and then reduced smoothly to its size, so that
-// every picture pixel keeps the same weight (a 1.5-pixel line at 1.5: one full device pixel and
-// one half-tone one) and the edges stay sharp to within one device pixel.
+// The scene pictures on HiDPI screens: an equal square of device pixels per picture pixel at a
+// whole scale factor; at a fractional one, enlarged by the next whole factor and reduced
+// smoothly, so that every pixel keeps its weight rather than a one-pixel outline turning one and
+// two device pixels wide by turns.
 #pragma once
 
 #include <QImage>

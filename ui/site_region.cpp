@@ -1,9 +1,6 @@
 // The invisible sites of the map.
 #include "ui/site_region.h"
 
-#include "logic/site_table.h"
-#include "ui/game_text.h"
-
 #include <QFrame>
 
 namespace gachapoko {
@@ -20,9 +17,6 @@ SiteRegion::SiteRegion(SiteIndex index, const QRect& pictureRect, QWidget* pictu
     setCursor(Qt::CrossCursor);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-
-    const std::u16string_view place = SiteTable[static_cast<std::size_t>(index)].Place;
-    setAccessibleName(toQString(place));
     setSiteEnabled(false);
 }
 

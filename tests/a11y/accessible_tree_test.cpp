@@ -3,14 +3,15 @@
 // the screen reader can press; the sites as buttons named like their hover captions, present
 // while the map is on screen and gone in an encounter; the caption lines as labels.
 #include "logic/site_table.h"
-#include "tests/a11y/a11y_environment.h"
 #include "tests/a11y/atspi_client.h"
-#include "tests/e2e/x_input.h"
+#include "tests/support/process.h"
+#include "tests/support/suite.h"
+#include "tests/support/x_client.h"
+#include "ui/game_text.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -19,7 +20,7 @@ namespace gachapoko::test {
 namespace {
 
 std::string utf8(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+    return toQString(text).toStdString();
 }
 
 // What a screen reader does when it starts: tell the desktop's accessibility bus that one runs,
@@ -42,31 +43,25 @@ const AtspiRect SitesInPicture[SiteCount] = {
 
 class ScreenReader : public testing::Test {
 protected:
+    static void SetUpTestSuite() { ASSERT_GE(atspi_init(), 0) << "no accessibility bus"; }
+
     void SetUp() override {
         ASSERT_TRUE(announceScreenReader()) << "the accessibility bus did not start";
         ASSERT_TRUE(m_nameChanges.registered());
 
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(xDisplay()));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("FONTCONFIG_FILE"),
-                           QStringLiteral(GACHAPOKO_TEST_FONTS_CONF));
-        for (const char* name : {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR"}) {
-            environment.remove(QString::fromLatin1(name));
-        }
-        m_game.setProcessEnvironment(environment);
-        m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_game.start(QStringLiteral(GACHAPOKO_EXECUTABLE), {});
-        ASSERT_TRUE(m_game.waitForStarted(5000));
+        // The game in the tests' session, on their display, with their fonts.
+        m_game = std::make_unique<Process>(gameExecutable(), std::vector<std::string>{},
+                                           Environment::privateSession(m_home.path())
+                                               .set("DISPLAY", xDisplay())
+                                               .set("QT_QPA_PLATFORM", "xcb")
+                                               .set("DBUS_SESSION_BUS_ADDRESS", sessionBusAddress())
+                                               .set("FONTCONFIG_FILE", fontsConf("ipa")));
+        ASSERT_EQ(m_game->start(), "");
 
-        m_application = applicationOfProcess(static_cast<unsigned>(m_game.processId()), 15000);
-        ASSERT_FALSE(m_application.isNull()) << "the game never appeared on the accessibility bus";
+        m_application = applicationOfProcess(static_cast<unsigned>(m_game->pid()), 15000);
+        ASSERT_FALSE(m_application.isNull())
+            << "the game never appeared on the accessibility bus: " << m_game->report();
         ASSERT_TRUE(waitUntil([this] { return !frame().isNull() && !picture().isNull(); }, 10000));
-    }
-
-    void TearDown() override {
-        m_game.kill();
-        m_game.waitForFinished(5000);
     }
 
     Accessible frame() const {
@@ -121,7 +116,8 @@ protected:
     }
 
     EventRecorder m_nameChanges{"object:property-change:accessible-name"};
-    QProcess m_game;
+    TemporaryDirectory m_home;
+    std::unique_ptr<Process> m_game;
     Accessible m_application;
 };
 
@@ -157,6 +153,10 @@ TEST_F(ScreenReader, OnTheMapThePictureIsAnnouncedAndTheSitesCanBeFound) {
     EXPECT_TRUE(pictureIsAnnouncedAs("地図"));
     EXPECT_EQ(captionLines(), (std::vector<std::string>{"", utf8(MapInstruction), ""}));
     EXPECT_FALSE(next().has(ATSPI_STATE_SHOWING));
+    // The hidden button still offers its Press action; pressing it changes nothing.
+    next().doAction("Press");
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(picture().children().size(), static_cast<std::size_t>(SiteCount));
 
     const Accessible map = picture();
     const AtspiRect mapAt = map.extents();
@@ -187,7 +187,7 @@ TEST_F(ScreenReader, InAnEncounterThePictureNamesTheResidentAndTheSitesAreGone) 
     const AtspiRect at = town.extents();
 
     // The screen reader's click: the mouse, at the middle of the site.
-    XInput input(xDisplay());
+    XClient input(xDisplay());
     ASSERT_EQ(input.error(), "");
     input.click(at.x + at.width / 2, at.y + at.height / 2);
     input.sync();

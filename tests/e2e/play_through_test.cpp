@@ -8,12 +8,12 @@
 // anew to fire at once, as the View allows); the logic tests play every bout's rules through.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
-#include "tests/e2e/e2e_environment.h"
-#include "tests/e2e/x_input.h"
+#include "tests/support/suite.h"
+#include "tests/support/x_client.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 #include "ui/picture_area.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -29,12 +29,8 @@
 namespace gachapoko::test {
 namespace {
 
-QString text(std::u16string_view view) {
-    return QString::fromUtf16(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 QString presses(int count) {
-    return text(PressesLiteral) + QString::number(count);
+    return toQString(pressesLine(count));
 }
 
 // Points inside each site, in picture pixels, and a point on the bare map.
@@ -52,14 +48,8 @@ struct Scene {
 class PlayThrough : public testing::Test {
 protected:
     void SetUp() override {
-        if (!test::xUnavailableReason().empty()) {
-            GTEST_SKIP() << "No X server for the end-to-end tests: " << test::xUnavailableReason();
-        }
-        m_input = std::make_unique<XInput>(test::xDisplay());
-        if (!m_input->error().empty()) {
-            GTEST_SKIP() << "No input injection: " << m_input->error();
-        }
-        QDir().mkpath(QStringLiteral("screenshots"));
+        m_input = std::make_unique<XClient>(xDisplay());
+        ASSERT_EQ(m_input->error(), "");
         m_frm = std::make_unique<FrmMain>();
         m_frm->start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frm.get()));
@@ -71,7 +61,7 @@ protected:
             picturePixel + QPoint(PictureArea::BorderWidth, PictureArea::BorderWidth));
     }
 
-    void clickAt(QPoint global, int button = XInput::Left) {
+    void clickAt(QPoint global, int button = XClient::Left) {
         m_input->click(global.x(), global.y(), button);
     }
 
@@ -110,17 +100,20 @@ protected:
         expectOnScreen(scene, *picture);
     }
 
-    // The screen shows the picture unscaled inside the border (its last column cut off) and,
-    // when shown, the button's strip; the grab is kept for a person to look at.
+    // The screen shows the picture unscaled inside the border (its last column cut off). Where
+    // tools/screenshots asks for them, the grabs are kept for a person to look at.
     void expectOnScreen(const Scene& scene, const QImage& picture) {
         const QImage shot = m_frm->screen()
                                 ->grabWindow(m_frm->winId())
                                 .toImage()
                                 .convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shot.size(), QSize(FrmMain::ClientWidth, FrmMain::ClientHeight));
-        shot.save(QStringLiteral("screenshots/%1-%2.png")
-                      .arg(++m_shots, 2, 10, QLatin1Char('0'))
-                      .arg(QLatin1String(scene.name)));
+        if (const QString dir = qEnvironmentVariable("GACHAPOKO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+            shot.save(QStringLiteral("%1/%2-%3.png")
+                          .arg(dir)
+                          .arg(++m_shots, 2, 10, QLatin1Char('0'))
+                          .arg(QLatin1String(scene.name)));
+        }
         const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
         int wrong = 0;
         for (int y = 0; y < 200; ++y) {
@@ -141,17 +134,17 @@ protected:
         std::atomic<bool> done = false;
         double seconds = 0;
         std::thread presser([&] {
-            XInput input(test::xDisplay());
+            XClient input(xDisplay());
             input.moveTo(at.x(), at.y());
             input.sync();
             const auto start = std::chrono::steady_clock::now();
-            int button = XInput::Left;
+            int button = XClient::Left;
             int runLeft = 1;
             for (int i = 0; i < count; ++i) {
                 input.press(button);
                 input.release(button);
                 if (--runLeft == 0) {
-                    button = button == XInput::Left ? XInput::Right : XInput::Left;
+                    button = button == XClient::Left ? XClient::Right : XClient::Left;
                     runLeft = i % 3 + 1;
                 }
                 if (i % 2 == 1) {
@@ -182,7 +175,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return !m_frm->cmdNext()->isVisible(); }, 5000));
         ASSERT_TRUE(m_frm->timer().isActive());
         if (m_frm->gameState().Scene != SceneCode::FinalOpponent) {
-            ASSERT_TRUE(waitForLines({QString(), text(BoutInstruction), QString()}));
+            ASSERT_TRUE(waitForLines({QString(), toQString(BoutInstruction), QString()}));
         } else {
             EXPECT_EQ(lines(), before); // the final opponent's lines stay up during his bouts
         }
@@ -192,7 +185,7 @@ protected:
             EXPECT_GE(rate, 1000.0);
         } else {
             for (int i = 0; i < count; ++i) {
-                clickAt(onPicture(BareMap), i % 2 == 0 ? XInput::Left : XInput::Right);
+                clickAt(onPicture(BareMap), i % 2 == 0 ? XClient::Left : XClient::Right);
             }
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return m_frm->gameState().Presses == count; }, 5000))
@@ -211,7 +204,7 @@ protected:
         EXPECT_FALSE(m_frm->timer().isActive());
     }
 
-    const std::array<QString, 3> MapLines{QString(), text(MapInstruction), QString()};
+    const std::array<QString, 3> MapLines{QString(), toQString(MapInstruction), QString()};
 
     void backToMap() {
         clickNext();
@@ -223,7 +216,7 @@ protected:
         const SiteRow& row = SiteTable[static_cast<std::size_t>(site)];
         expectScene({"encounter",
                      row.PictureId,
-                     {text(row.Lines[0]), text(row.Lines[1]), text(row.Lines[2])},
+                     {toQString(row.Lines[0]), toQString(row.Lines[1]), toQString(row.Lines[2])},
                      true});
     }
 
@@ -231,11 +224,12 @@ protected:
         encounter(site);
         playBout(count, fast, length);
         const PictureId picture = SiteTable[static_cast<std::size_t>(site)].PictureId;
-        expectScene({"won", picture, {text(WonLine0), text(WonLine1), presses(count)}, true});
+        expectScene(
+            {"won", picture, {toQString(WonLine0), toQString(WonLine1), presses(count)}, true});
         backToMap();
     }
 
-    std::unique_ptr<XInput> m_input;
+    std::unique_ptr<XClient> m_input;
     std::unique_ptr<FrmMain> m_frm;
     int m_shots = 0;
 };
@@ -244,7 +238,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     const QRect screen = m_frm->screen()->geometry();
     EXPECT_LE((m_frm->geometry().center() - screen.center()).manhattanLength(), 2);
     EXPECT_EQ(m_frm->geometry().size(), QSize(201, 273));
-    expectScene({"welcome", TitlePicture, {QString(), text(WelcomeLine), QString()}, true});
+    expectScene({"welcome", TitlePicture, {QString(), toQString(WelcomeLine), QString()}, true});
 
     clickNext();
     expectScene({"map", MapPicture, MapLines, false});
@@ -254,7 +248,8 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     hover(InSite[0]);
     expectScene({"map-forest",
                  MapPicture,
-                 {text(SiteTable[0].Place), QStringLiteral("・"), text(SiteTable[0].Resident)},
+                 {toQString(SiteTable[0].Place), toQString(HoverSeparator),
+                  toQString(SiteTable[0].Resident)},
                  false});
     hover(BareMap);
     ASSERT_TRUE(waitForLines({QString(), QString(), QString()}));
@@ -263,7 +258,8 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     clickSite(GoddessSite);
     expectScene({"goddess-hint",
                  GoddessPicture,
-                 {text(GoddessHintLines[0]), text(GoddessHintLines[1]), text(GoddessHintLines[2])},
+                 {toQString(GoddessHintLines[0]), toQString(GoddessHintLines[1]),
+                  toQString(GoddessHintLines[2])},
                  true});
     backToMap();
 
@@ -272,16 +268,19 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 
     // A beaten place refuses the visit; pointing at it on the way has named it.
     clickSite(0);
-    expectScene({"refused",
-                 MapPicture,
-                 {text(SiteTable[0].Place), text(RefusalLine), text(SiteTable[0].Resident)},
-                 false});
+    expectScene(
+        {"refused",
+         MapPicture,
+         {toQString(SiteTable[0].Place), toQString(RefusalLine), toQString(SiteTable[0].Resident)},
+         false});
 
     // Too few presses lose; the mountain is fought again and beaten.
     encounter(1);
     playBout(40, false);
-    expectScene(
-        {"lost", SiteTable[1].PictureId, {text(LostLine0), text(LostLine1), presses(40)}, true});
+    expectScene({"lost",
+                 SiteTable[1].PictureId,
+                 {toQString(LostLine0), toQString(LostLine1), presses(40)},
+                 true});
     backToMap();
     winBout(1, 130, true);
     winBout(3, 115, true);
@@ -291,34 +290,35 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 
     // With all five beaten the goddess shows her true face.
     clickSite(GoddessSite);
-    expectScene(
-        {"goddess-revealed",
-         GoddessPicture,
-         {text(GoddessRevealLines[0]), text(GoddessRevealLines[1]), text(GoddessRevealLines[2])},
-         true});
+    expectScene({"goddess-revealed",
+                 GoddessPicture,
+                 {toQString(GoddessRevealLines[0]), toQString(GoddessRevealLines[1]),
+                  toQString(GoddessRevealLines[2])},
+                 true});
     clickNext();
-    const std::array<QString, 3> finalLines{
-        text(FinalOpponentLines[0]), text(FinalOpponentLines[1]), text(FinalOpponentLines[2])};
+    const std::array<QString, 3> finalLines{toQString(FinalOpponentLines[0]),
+                                            toQString(FinalOpponentLines[1]),
+                                            toQString(FinalOpponentLines[2])};
     expectScene({"final-opponent", FinalOpponentPicture, finalLines, true});
 
     playBout(60, true);
     expectScene({"final-lost",
                  FinalOpponentPicture,
-                 {text(LostLine0), text(LostLine1), presses(60)},
+                 {toQString(LostLine0), toQString(LostLine1), presses(60)},
                  true});
     playBout(170, true, Length::TenSeconds);
     expectScene({"final-beaten",
                  FinalOpponentBeatenPicture,
-                 {text(FinalOpponentBeatenLines[0]), text(FinalOpponentBeatenLines[1]),
-                  text(FinalOpponentBeatenLines[2])},
+                 {toQString(FinalOpponentBeatenLines[0]), toQString(FinalOpponentBeatenLines[1]),
+                  toQString(FinalOpponentBeatenLines[2])},
                  true});
 
     clickNext();
-    expectScene(
-        {"closing",
-         ClosingPicture,
-         {text(ClosingScreenLines[0]), text(ClosingScreenLines[1]), text(ClosingScreenLines[2])},
-         false});
+    expectScene({"closing",
+                 ClosingPicture,
+                 {toQString(ClosingScreenLines[0]), toQString(ClosingScreenLines[1]),
+                  toQString(ClosingScreenLines[2])},
+                 false});
     EXPECT_EQ(m_frm->gameState().Scene, SceneCode::FinalOpponentBeaten);
 }
 

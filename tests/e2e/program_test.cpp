@@ -4,44 +4,18 @@
 // behind, even where a session bus would be autolaunched (dbus-x11 installed, no bus running)
 // and where XDG_RUNTIME_DIR is unset. Where a bus has already been autolaunched for the display
 // (by a screen reader, say), the game joins that one.
-#include "tests/e2e/e2e_environment.h"
-#include "tests/e2e/x_input.h"
+#include "tests/support/process.h"
+#include "tests/support/suite.h"
+#include "tests/support/x_client.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <set>
 
 namespace gachapoko::test {
 namespace {
-
-// Everything the game could write to, each in a folder of the test's own.
-struct Session {
-    QTemporaryDir home;
-    QTemporaryDir temp;
-    QTemporaryDir runtime;
-
-    QStringList written() const {
-        QStringList files;
-        for (const QTemporaryDir* dir : {&home, &temp, &runtime}) {
-            QDirIterator entries(dir->path(),
-                                 QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                 QDirIterator::Subdirectories);
-            while (entries.hasNext()) {
-                files << entries.next();
-            }
-        }
-        return files;
-    }
-};
 
 struct SessionKind {
     const char* name;
@@ -54,125 +28,103 @@ void PrintTo(const SessionKind& kind, std::ostream* out) {
     *out << kind.name;
 }
 
-// A bare X session: only what a display manager without a session bus would give, so nothing
-// of the machine running the tests (a session bus, a theme, a locale) decides the outcome.
-QProcessEnvironment bareSession(const Session& session, const SessionKind& kind) {
-    QProcessEnvironment environment;
-    environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/local/bin:/usr/bin:/bin"));
-    environment.insert(QStringLiteral("HOME"), session.home.path());
-    environment.insert(QStringLiteral("TMPDIR"), session.temp.path());
-    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(xDisplay()));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(kind.locale));
-    environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(kind.locale));
-    if (kind.runtimeDir) {
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), session.runtime.path());
-    }
-    return environment;
-}
-
 class Program : public testing::TestWithParam<SessionKind> {
 protected:
     void SetUp() override {
-        if (!xUnavailableReason().empty()) {
-            GTEST_SKIP() << "No X server for the end-to-end tests: " << xUnavailableReason();
-        }
-        m_input = std::make_unique<XInput>(xDisplay());
-        ASSERT_TRUE(m_input->error().empty()) << m_input->error();
-        ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("dbus-launch")).isEmpty())
+        ASSERT_EQ(m_input.error(), "");
+        ASSERT_EQ(run("dbus-launch", {"--version"}, Environment().pass("PATH")).problem, "")
             << "dbus-launch (package dbus-x11) is needed to try the game where a session bus "
-               "would be autolaunched; scripts/ensure-deps.sh installs it";
-        ASSERT_TRUE(m_session.home.isValid() && m_session.temp.isValid() &&
-                    m_session.runtime.isValid());
-
+               "would be autolaunched";
         if (GetParam().displayHasABus) {
             ASSERT_NO_FATAL_FAILURE(autolaunchBusForTheDisplay());
         }
-        m_ownProcesses = adoptedProcesses();
+        m_ownProcesses = childProcesses();
 
-        m_game.setProcessEnvironment(bareSession(m_session, GetParam()));
-        m_game.setWorkingDirectory(m_session.home.path());
-        m_game.start(QStringLiteral(GACHAPOKO_EXECUTABLE), {});
-        ASSERT_TRUE(m_game.waitForStarted(5000));
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                m_window = m_input->findWindow(static_cast<long>(m_game.processId()), "ガチャポコ");
-                return m_window != 0;
-            },
-            10000))
-            << "the game's window did not appear; it printed: "
-            << m_game.readAllStandardError().toStdString();
-        QTest::qWait(300);
-        ASSERT_TRUE(m_input->windowOrigin(m_window, m_left, m_top));
+        // A bare X session: only what a display manager without a session bus would give, so
+        // nothing of the machine running the tests (a session bus, a theme, a locale) decides
+        // the outcome.
+        Environment session = Environment::privateSession(m_home.path())
+                                  .set("DISPLAY", xDisplay())
+                                  .set("QT_QPA_PLATFORM", "xcb")
+                                  .set("LANG", GetParam().locale)
+                                  .set("LC_ALL", GetParam().locale);
+        if (!GetParam().runtimeDir) {
+            session.unset("XDG_RUNTIME_DIR");
+        }
+        m_game = std::make_unique<Process>(gameExecutable(), std::vector<std::string>{}, session);
+        m_game->setWorkingDirectory(m_home.path());
+        ASSERT_EQ(m_game->start(), "");
+        m_window = m_input.waitForWindow(*m_game, "ガチャポコ");
+        ASSERT_NE(m_window, 0u) << "the game's window did not appear: " << m_game->report();
+        ASSERT_TRUE(m_input.windowOrigin(m_window, m_left, m_top));
     }
 
     void TearDown() override {
-        if (m_game.state() != QProcess::NotRunning) {
-            m_game.kill();
-            m_game.waitForFinished(3000);
-        }
+        m_game.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("display-bus"));
-        for (const pid_t pid : m_ownProcesses) {
-            endProcess(pid);
-        }
+        endLeftovers(m_beforeBus);
     }
 
     // What a screen reader in a bare X session does: dbus-launch autolaunches a session bus for
     // the display and announces it there. Its files go into a home of their own.
     void autolaunchBusForTheDisplay() {
-        QFile machineIdFile(QStringLiteral("/etc/machine-id"));
-        ASSERT_TRUE(machineIdFile.open(QIODevice::ReadOnly));
-        const QString machineId = QString::fromLatin1(machineIdFile.readLine().trimmed());
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
-        environment.insert(QStringLiteral("HOME"), m_busHome.path());
-        environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(xDisplay()));
-        QProcess launch;
-        launch.setProcessEnvironment(environment);
-        launch.start(QStringLiteral("dbus-launch"),
-                     {QStringLiteral("--autolaunch"), machineId, QStringLiteral("--sh-syntax")});
-        ASSERT_TRUE(launch.waitForFinished(10000));
-        const QString output = QString::fromLocal8Bit(launch.readAllStandardOutput());
-        const qsizetype start = output.indexOf(QStringLiteral("DBUS_SESSION_BUS_ADDRESS='"));
-        ASSERT_GE(start, 0) << "dbus-launch said: " << output.toStdString();
-        const qsizetype from = start + qsizetype(sizeof "DBUS_SESSION_BUS_ADDRESS='") - 1;
-        m_displayBus = output.mid(from, output.indexOf(QLatin1Char('\''), from) - from);
+        std::ifstream machineIdFile("/etc/machine-id");
+        std::string machineId;
+        ASSERT_TRUE(std::getline(machineIdFile, machineId));
+        m_beforeBus = childProcesses();
+        const Finished launch =
+            run("dbus-launch", {"--autolaunch", machineId, "--sh-syntax"},
+                Environment::privateSession(m_busHome.path()).set("DISPLAY", xDisplay()), 10s);
+        const std::string prefix = "DBUS_SESSION_BUS_ADDRESS='";
+        const auto start = launch.out.find(prefix);
+        ASSERT_NE(start, std::string::npos) << launch.report();
+        const auto from = start + prefix.size();
+        m_displayBus = launch.out.substr(from, launch.out.find('\'', from) - from);
     }
 
     // The process ids of the connections on the display's bus.
-    QList<uint> displayBusClients() const {
-        QDBusConnection bus =
-            QDBusConnection::connectToBus(m_displayBus, QStringLiteral("display-bus"));
-        QList<uint> pids;
+    std::vector<unsigned> displayBusClients() const {
+        QDBusConnection bus = QDBusConnection::connectToBus(QString::fromStdString(m_displayBus),
+                                                            QStringLiteral("display-bus"));
+        std::vector<unsigned> pids;
         const QStringList names = bus.interface()->registeredServiceNames().value();
         for (const QString& name : names) {
             if (name.startsWith(QLatin1Char(':'))) {
-                pids << bus.interface()->servicePid(name).value();
+                pids.push_back(bus.interface()->servicePid(name).value());
             }
         }
         return pids;
     }
 
-    Session m_session;
-    QTemporaryDir m_busHome;
-    QString m_displayBus;
+    TemporaryDirectory m_home;
+    TemporaryDirectory m_busHome;
+    std::string m_displayBus;
+    std::set<pid_t> m_beforeBus = childProcesses();
     std::set<pid_t> m_ownProcesses;
-    std::unique_ptr<XInput> m_input;
-    QProcess m_game;
+    XClient m_input{xDisplay()};
+    std::unique_ptr<Process> m_game;
     unsigned long m_window = 0;
     int m_left = 0;
     int m_top = 0;
 };
 
-TEST_P(Program, OpensCentredWithItsTitleRightForEveryWindowManager) {
+TEST_P(Program, OpensCentredAsAFixedWindowWithItsTitleRightForEveryWindowManager) {
     // Centred on the 1024x768 screen of the test server.
     EXPECT_NEAR(m_left, (1024 - 201) / 2, 1);
     EXPECT_NEAR(m_top, (768 - 273) / 2, 1);
+    // A close box and a system menu, but no minimise or maximise box, at a fixed size.
+    const XClient::WindowManagerHints hints = m_input.windowManagerHints(m_window);
+    EXPECT_EQ(hints.functions & 0x38, 0x20u) << "close, not minimise or maximise";
+    EXPECT_EQ(hints.decorations & 0x70, 0x10u) << "a menu, not minimise or maximise boxes";
+    EXPECT_EQ(std::make_pair(hints.minWidth, hints.minHeight), std::make_pair(201, 273));
+    EXPECT_EQ(std::make_pair(hints.maxWidth, hints.maxHeight), std::make_pair(201, 273));
     // Window managers and tools that read only the legacy WM_NAME show this.
-    EXPECT_EQ(m_input->legacyTitle(m_window), "ガチャポコ");
+    EXPECT_EQ(m_input.legacyTitle(m_window), "ガチャポコ");
     if (GetParam().displayHasABus) {
         // On the bus a screen reader is on too.
-        EXPECT_TRUE(displayBusClients().contains(static_cast<uint>(m_game.processId())))
+        const std::vector<unsigned> clients = displayBusClients();
+        EXPECT_NE(std::find(clients.begin(), clients.end(), static_cast<unsigned>(m_game->pid())),
+                  clients.end())
             << "the game is not on the bus autolaunched for the display";
     }
 }
@@ -181,36 +133,32 @@ TEST_P(Program, ClosingTheWindowMidBoutEndsItAtOnceLeavingNothing) {
     // Welcome -> map -> the town -> its bout, then a few presses.
     const int nextX = m_left + 100;
     const int nextY = m_top + 214;
-    m_input->click(nextX, nextY);
-    QTest::qWait(300);
-    m_input->click(m_left + 2 + 160, m_top + 2 + 120);
-    QTest::qWait(300);
-    m_input->click(nextX, nextY);
-    QTest::qWait(300);
+    m_input.click(nextX, nextY);
+    m_game->waitForEnd(300ms);
+    m_input.click(m_left + 2 + 160, m_top + 2 + 120);
+    m_game->waitForEnd(300ms);
+    m_input.click(nextX, nextY);
+    m_game->waitForEnd(300ms);
     for (int i = 0; i < 10; ++i) {
-        m_input->click(m_left + 100, m_top + 100, i % 2 == 0 ? XInput::Left : XInput::Right);
+        m_input.click(m_left + 100, m_top + 100, i % 2 == 0 ? XClient::Left : XClient::Right);
     }
-    QTest::qWait(500);
-    ASSERT_EQ(m_game.state(), QProcess::Running);
+    ASSERT_FALSE(m_game->waitForEnd(500ms)) << m_game->report();
 
-    QElapsedTimer closing;
-    closing.start();
-    m_input->askToClose(m_window);
-    ASSERT_TRUE(m_game.waitForFinished(3000)) << "the game did not end when its window closed";
-    EXPECT_LT(closing.elapsed(), 3000);
-    EXPECT_EQ(m_game.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(m_game.exitCode(), 0);
+    const auto closing = std::chrono::steady_clock::now();
+    m_input.askToClose(m_window);
+    ASSERT_TRUE(m_game->waitForEnd(3s)) << "the game did not end when its window closed";
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, 3s);
+    EXPECT_TRUE(m_game->exited());
+    EXPECT_EQ(m_game->exitCode(), 0);
+    EXPECT_EQ(m_game->standardError(), "");
 
-    const QStringList written = m_session.written();
-    EXPECT_TRUE(written.isEmpty())
-        << "written: " << written.join(QStringLiteral(", ")).toStdString();
-    QTest::qWait(300);
-    const std::vector<std::string> left = reapLeftoverProcesses(m_ownProcesses);
-    for (const std::string& process : left) {
+    // The private session's empty directories are all there is.
+    EXPECT_EQ(m_home.contents(),
+              (std::vector<std::string>{"cache", "config", "data", "runtime", "tmp"}));
+    m_game->waitForEnd(300ms);
+    for (const std::string& process : endLeftovers(m_ownProcesses)) {
         ADD_FAILURE() << "left running after the game: " << process;
     }
-    const QByteArray printed = m_game.readAllStandardError();
-    EXPECT_TRUE(printed.isEmpty()) << "the game printed: " << printed.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,10 +1,10 @@
 // Prints which face the window chose and how the game's texts come out in it, one fact a line
-// ("name=value"), for the font tests that run it under a font configuration of their own. With
-// a file name as its argument it also saves a screenshot of the window there.
-#include "app/desktop_session.h"
+// ("name=value"), for the font tests that run it under a font configuration of their own.
+#include "app/application_start.h"
 #include "logic/site_table.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -35,15 +35,7 @@ bool isCut(FrmMain& frm, const QString& caption) {
     return false;
 }
 
-// The window with the final opponent's lines, among the widest of the game, to look at.
-void saveScreenshot(FrmMain& frm, const QString& path) {
-    frm.SetCaption(0, FinalOpponentLines[0]);
-    frm.SetCaption(1, SiteTable[1].Lines[1]);
-    frm.SetCaption(2, BoutInstruction);
-    frm.grab().save(path);
-}
-
-int probe(const QString& screenshot) {
+int probe() {
     QTextStream out(stdout);
     FrmMain frm;
     const QFont font = frm.lblMs(1)->font();
@@ -57,7 +49,8 @@ int probe(const QString& screenshot) {
 
     const QRawFont raw = QRawFont::fromFont(font);
     QStringList missing;
-    for (const QString& text : everyShownText()) {
+    for (const std::u16string& shownText : everyShownText()) {
+        const QString text = toQString(shownText);
         for (const char32_t character : text.toUcs4()) {
             if (!raw.supportsCharacter(character)) {
                 missing << QStringLiteral("U+%1").arg(static_cast<uint>(character), 4, 16,
@@ -74,7 +67,8 @@ int probe(const QString& screenshot) {
     oneSizeUp.setPixelSize(info.pixelSize() + 1);
     const QFontMetrics metricsOneSizeUp(oneSizeUp);
     QStringList cut;
-    for (const QString& caption : everyCaptionText()) {
+    for (const std::u16string& captionText : everyCaptionText()) {
+        const QString caption = toQString(captionText);
         widest = std::max(widest, metrics.horizontalAdvance(caption));
         widestOneSizeUp = std::max(widestOneSizeUp, metricsOneSizeUp.horizontalAdvance(caption));
         if (isCut(frm, caption)) {
@@ -85,9 +79,6 @@ int probe(const QString& screenshot) {
     out << "widest-one-size-up=" << widestOneSizeUp << '\n';
     out << "cut=" << cut.join(QLatin1Char('|')) << '\n';
     out << "message=" << missingFontMessage() << '\n';
-    if (!screenshot.isEmpty()) {
-        saveScreenshot(frm, screenshot);
-    }
     return 0;
 }
 
@@ -95,13 +86,9 @@ int probe(const QString& screenshot) {
 } // namespace gachapoko::test
 
 int main(int argc, char* argv[]) {
-    // Started the way the game starts Qt, so that no test makes a runtime directory under /tmp
-    // or autolaunches a session bus either.
-    const gachapoko::DesktopSession session = gachapoko::currentDesktopSession();
-    session.applyForStartup();
-    QApplication application(argc, argv);
-    session.startupDone();
-    // An optional argument: where to save a screenshot of the window.
-    const QStringList arguments = QApplication::arguments();
-    return gachapoko::test::probe(arguments.size() > 1 ? arguments.at(1) : QString());
+    const auto application = gachapoko::startApplication(argc, argv);
+    if (!application) {
+        return 1;
+    }
+    return gachapoko::test::probe();
 }

@@ -67,16 +67,6 @@ TEST(Verdict, OrdinaryOpponentIsBeatenExactlyAtTheRequirement) {
     }
 }
 
-TEST(Verdict, BoutWithoutPressesIsLostWithACountOfZero) {
-    Session s;
-    s.startOnMap();
-    s.game.ImgE_Click(4);
-    s.game.CmdNext_Click();
-    s.game.Timer_Timer();
-    EXPECT_EQ(toUtf8(s.view.captions[2]), "押した回数　0");
-    EXPECT_EQ(toUtf8(s.view.captions[0]), "まだまだだな。");
-}
-
 TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
     Session lost;
     lost.startOnMap();
@@ -239,19 +229,6 @@ TEST(Presses, StopAtTheLargestCount) {
     s.game.Timer_Timer();
     EXPECT_EQ(toUtf8(s.view.captions[2]), "押した回数　2147483647");
     EXPECT_EQ(toUtf8(s.view.captions[0]), "おまえ強いな。");
-}
-
-TEST(Verdict, TimerFiresOncePerBout) {
-    Session s;
-    s.startOnMap();
-    s.game.ImgE_Click(5);
-    s.view.take();
-    s.game.CmdNext_Click();
-    s.game.Timer_Timer();
-    const auto ops = s.view.take();
-    EXPECT_EQ(std::count(ops.begin(), ops.end(), timer(10000)), 1);
-    EXPECT_EQ(ops.back(), caption(2, "押した回数　0"));
-    EXPECT_EQ(s.view.timerInterval, 0);
 }
 
 // The timer only runs during bouts; a tick anywhere else still gives a verdict but marks no

@@ -4,12 +4,12 @@
 // closes cleanly. The grab is kept as screenshots/packaged-welcome.png for a person to look at.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
-#include "tests/e2e/x_input.h"
-#include "tests/e2e/x_server.h"
 #include "tests/packaging/command.h"
 #include "tests/packaging/desktop_files.h"
 #include "tests/packaging/packaging_facts.h"
 #include "tests/packaging/x_window.h"
+#include "tests/support/x_client.h"
+#include "tests/support/x_server.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,7 +95,7 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
     XServer server;
     const std::string failure = server.start();
     ASSERT_EQ(failure, "") << "the set-up script installs Xvfb";
-    XInput input(server.display());
+    XClient input(server.display());
     XWindowReader reader(server.display());
     ASSERT_EQ(input.error(), "");
     ASSERT_TRUE(reader.connected());

@@ -1,14 +1,13 @@
 // The window at the scale factor of this run: the pixel art keeps every picture pixel's weight
-// (equal squares at whole factors), every caption fits inside its line, and screenshots of the
-// scenes are left to look at.
+// (equal squares at whole factors) and every caption fits inside its line.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 #include "ui/picture_area.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <cmath>
@@ -157,7 +156,8 @@ TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
     // Inside the one-pixel border, in device pixels.
     const int insideLeft = static_cast<int>(std::ceil(factor));
     const int insideRight = static_cast<int>(std::floor(200 * factor)) - 1;
-    for (const QString& caption : everyCaptionText()) {
+    for (const std::u16string& captionText : everyCaptionText()) {
+        const QString caption = toQString(captionText);
         if (caption.isEmpty()) {
             continue;
         }
@@ -165,35 +165,6 @@ TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
         ASSERT_LE(first, last) << caption.toStdString();
         EXPECT_GT(first, insideLeft) << caption.toStdString() << " at factor " << factor;
         EXPECT_LT(last, insideRight) << caption.toStdString() << " at factor " << factor;
-    }
-}
-
-// Screenshots of the scenes at this factor, named after it, to look at.
-TEST(ScaledScreenshots, SceneByScene) {
-    FrmMain frm;
-    const qreal factor = scaleFactor(frm);
-    const QString dir = QStringLiteral(GACHAPOKO_SCREENSHOT_DIR);
-    ASSERT_TRUE(QDir().mkpath(dir));
-    struct Scene {
-        const char* name;
-        PictureId picture;
-        SceneLinesText lines;
-    };
-    const Scene scenes[] = {
-        {"welcome", TitlePicture, {u"", WelcomeLine, u""}},
-        {"map", MapPicture, {SiteTable[1].Place, u"・", SiteTable[1].Resident}},
-        {"sumo", SiteTable[1].PictureId, SiteTable[1].Lines},
-        {"goddess", GoddessPicture, GoddessRevealLines},
-        {"final", FinalOpponentPicture, FinalOpponentLines},
-    };
-    for (const Scene& scene : scenes) {
-        frm.SetPicture(scene.picture);
-        for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
-            frm.SetCaption(line, scene.lines[static_cast<std::size_t>(line)]);
-        }
-        const QString file = QStringLiteral("%1/scale-%2-%3.png")
-                                 .arg(dir, QString::number(factor), QLatin1String(scene.name));
-        EXPECT_TRUE(frm.grab().save(file)) << file.toStdString();
     }
 }
 

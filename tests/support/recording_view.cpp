@@ -1,25 +1,14 @@
 // The recording View used by the logic tests.
 #include "tests/support/recording_view.h"
 
+#include <codecvt>
+#include <locale>
+
 namespace gachapoko::test {
 
 std::string toUtf8(std::u16string_view text) {
-    std::string out;
-    for (char16_t c : text) {
-        // The game's texts are all in the Basic Multilingual Plane: no surrogate pairs.
-        const auto u = static_cast<unsigned>(c);
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return out;
+    std::wstring_convert<std::codecvt_utf8_utf16<char16_t>, char16_t> converter;
+    return converter.to_bytes(text.data(), text.data() + text.size());
 }
 
 Op picture(int id) {

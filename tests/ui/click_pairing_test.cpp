@@ -129,17 +129,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"AReleaseWithoutAPressRaisesNothing", {{'R', Left, 10}, {'R', Right, 11}}, ""}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-TEST(ClickPairing, ABurstOfTwoThousandMixedPressesGivesTwoThousandEvents) {
-    std::vector<Step> steps;
-    for (int i = 0; i < 2000; ++i) {
-        const int button = (i / 3) % 2 == 0 ? Left : Right; // runs of three of each button
-        const std::uint64_t t = 5000 + static_cast<std::uint64_t>(i) / 2; // two per millisecond
-        steps.push_back({'P', button, t});
-        steps.push_back({'R', button, t});
-    }
-    EXPECT_EQ(raisedBy(steps).size(), 2000U);
-}
-
 TEST(ClickPairing, APressElsewhereBreaksAPair) {
     ClickPairing pairing(Interval, Distance);
     EXPECT_EQ(pairing.pressOnPicture({Left, 0, 0, 10}), ClickPairing::Raised{});

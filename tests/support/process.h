@@ -1,0 +1,102 @@
+// Programs and tools run by the tests: the real game, the font probe, validators, dpkg, Xvfb,
+// D-Bus daemons. Each runs in an environment of the test's choosing, its output kept apart, with
+// a time limit; and the test process adopts whatever its children leave running (the test main
+// makes it their subreaper), so that a test can see, name and end it.
+#pragma once
+
+#include "tests/support/environment.h"
+
+#include <chrono>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace gachapoko::test {
+
+using namespace std::chrono_literals;
+
+class Process {
+public:
+    // `program` is found on the environment's PATH unless it holds a slash.
+    Process(std::string program, std::vector<std::string> arguments, Environment environment);
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    // Ends the program if it still runs.
+    ~Process();
+
+    void setWorkingDirectory(const std::filesystem::path& directory);
+    // Sends what it prints there to /dev/null: for servers that go on printing long after the
+    // test last looks.
+    void discardStandardOutput() { m_keepOut = false; }
+    void discardStandardError() { m_keepErr = false; }
+
+    // Starts the program; an empty string, or why it could not be started.
+    std::string start();
+    pid_t pid() const { return m_pid; }
+
+    // Whether it still runs, collecting what it printed meanwhile.
+    bool running();
+    // Waits up to `timeout` for it to end by itself.
+    bool waitForEnd(std::chrono::milliseconds timeout);
+    // Asks it to end (SIGTERM), kills it if it is still there after `grace`, and reaps it.
+    void end(std::chrono::milliseconds grace = 2s);
+
+    // How it ended: by exit with a status, or by a signal.
+    bool exited() const { return m_exited; }
+    int exitCode() const { return m_exitCode; }
+    int signal() const { return m_signal; }
+
+    // What it printed until now.
+    const std::string& standardOutput();
+    const std::string& standardError();
+
+    // The command line, how it ended (or that it still runs) and everything it printed, for a
+    // failure message.
+    std::string report();
+
+private:
+    void collect(int timeoutMs);
+    void reaped(int status);
+
+    std::string m_program;
+    std::vector<std::string> m_arguments;
+    Environment m_environment;
+    std::filesystem::path m_workingDirectory;
+    bool m_keepOut = true;
+    bool m_keepErr = true;
+    pid_t m_pid = -1;
+    int m_out = -1;
+    int m_err = -1;
+    std::string m_outText;
+    std::string m_errText;
+    bool m_exited = false;
+    int m_exitCode = -1;
+    int m_signal = 0;
+};
+
+// A program run to its end within `timeout` (ended if it takes longer).
+struct Finished {
+    std::string commandLine;
+    std::string problem; // why it did not start or did not end in time; empty otherwise
+    bool exited = false;
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+
+    bool succeeded() const { return problem.empty() && exited && exitCode == 0; }
+    std::string report() const;
+};
+
+Finished run(const std::string& program, const std::vector<std::string>& arguments,
+             const Environment& environment, std::chrono::milliseconds timeout = 60s);
+
+// The processes still running (or not yet reaped) whose parent is this test process: those it
+// started and those it adopted.
+std::set<pid_t> childProcesses();
+// Ends and reaps every child not in `known`, after the programs under test have ended, and
+// gives each one's command line.
+std::vector<std::string> endLeftovers(const std::set<pid_t>& known);
+
+} // namespace gachapoko::test

@@ -1,0 +1,42 @@
+// A private session bus: dbus-daemon listening on a socket in the session's home.
+#include "tests/support/session_bus.h"
+
+#include <filesystem>
+
+namespace gachapoko::test {
+
+SessionBus::~SessionBus() {
+    if (m_daemon) {
+        m_daemon->end();
+        // What it activated is orphaned now, and this process adopts it.
+        endLeftovers(m_before);
+    }
+}
+
+std::string SessionBus::start(const Environment& environment) {
+    const std::filesystem::path socket =
+        std::filesystem::path(environment.get("HOME").value_or("/nonexistent")) / "bus";
+    m_before = childProcesses();
+    m_daemon = std::make_unique<Process>(
+        "dbus-daemon",
+        std::vector<std::string>{"--session", "--nofork", "--nopidfile",
+                                 "--address=unix:path=" + socket.string()},
+        environment);
+    m_daemon->discardStandardOutput();
+    m_daemon->discardStandardError();
+    if (const std::string failure = m_daemon->start(); !failure.empty()) {
+        m_daemon.reset();
+        return failure;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (!std::filesystem::exists(socket)) {
+        if (!m_daemon->running() || std::chrono::steady_clock::now() > deadline) {
+            return "dbus-daemon did not open " + socket.string();
+        }
+        m_daemon->waitForEnd(10ms);
+    }
+    m_address = "unix:path=" + socket.string();
+    return {};
+}
+
+} // namespace gachapoko::test

@@ -1,0 +1,274 @@
+// The tests' X connection: XTest input and queries of other programs' windows.
+#include "tests/support/x_client.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <clocale>
+
+namespace gachapoko::test {
+
+namespace {
+
+// One property of a window as Xlib hands it over; freed when done.
+struct Property {
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned char* data = nullptr;
+
+    Property(Display* display, Window window, Atom name, long length, Atom wanted) {
+        unsigned long after = 0;
+        if (XGetWindowProperty(display, window, name, 0, length, False, wanted, &type, &format,
+                               &items, &after, &data) != Success) {
+            data = nullptr;
+        }
+    }
+    Property(const Property&) = delete;
+    Property& operator=(const Property&) = delete;
+    ~Property() {
+        if (data != nullptr) {
+            XFree(data);
+        }
+    }
+};
+
+} // namespace
+
+XClient::XClient(const std::string& display) {
+    m_display = XOpenDisplay(display.c_str());
+    if (m_display == nullptr) {
+        m_error = "cannot connect to " + display;
+        return;
+    }
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (XTestQueryExtension(m_display, &eventBase, &errorBase, &major, &minor) == False) {
+        m_error = "the X server has no XTest extension";
+    }
+}
+
+XClient::~XClient() {
+    if (m_display != nullptr) {
+        XCloseDisplay(m_display);
+    }
+}
+
+void XClient::moveTo(int x, int y) {
+    XTestFakeMotionEvent(m_display, DefaultScreen(m_display), x, y, CurrentTime);
+    XFlush(m_display);
+}
+
+void XClient::press(int button) {
+    XTestFakeButtonEvent(m_display, static_cast<unsigned>(button), True, CurrentTime);
+}
+
+void XClient::release(int button) {
+    XTestFakeButtonEvent(m_display, static_cast<unsigned>(button), False, CurrentTime);
+}
+
+void XClient::click(int x, int y, int button) {
+    moveTo(x, y);
+    press(button);
+    release(button);
+    sync();
+}
+
+void XClient::flush() {
+    XFlush(m_display);
+}
+
+void XClient::sync() {
+    XSync(m_display, False);
+}
+
+unsigned long XClient::findWindow(long pid, const std::string& title) {
+    const Atom pidAtom = XInternAtom(m_display, "_NET_WM_PID", False);
+    const Atom nameAtom = XInternAtom(m_display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count) ==
+        0) {
+        return 0;
+    }
+    unsigned long found = 0;
+    for (unsigned i = 0; i < count && found == 0; ++i) {
+        const Property owner(m_display, children[i], pidAtom, 1, XA_CARDINAL);
+        if (owner.data == nullptr || owner.items != 1 ||
+            *reinterpret_cast<const long*>(owner.data) != pid) {
+            continue;
+        }
+        const Property name(m_display, children[i], nameAtom, 256, utf8);
+        XWindowAttributes attributes;
+        if (name.data != nullptr &&
+            std::string(reinterpret_cast<const char*>(name.data), name.items) == title &&
+            XGetWindowAttributes(m_display, children[i], &attributes) != 0 &&
+            attributes.map_state == IsViewable) {
+            found = children[i];
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return found;
+}
+
+unsigned long XClient::waitForWindow(Process& program, const std::string& title,
+                                     std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (program.running() && std::chrono::steady_clock::now() < deadline) {
+        if (const unsigned long window = findWindow(program.pid(), title)) {
+            return window;
+        }
+        program.waitForEnd(20ms);
+    }
+    return 0;
+}
+
+std::string XClient::legacyTitle(unsigned long window) {
+    XTextProperty property{};
+    if (XGetWMName(m_display, window, &property) == 0 || property.value == nullptr) {
+        return {};
+    }
+    // Xlib decodes compound text through the locale: decode in a UTF-8 one, whatever this
+    // process runs under.
+    const std::string previous = std::setlocale(LC_CTYPE, nullptr);
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+    char** list = nullptr;
+    int count = 0;
+    std::string title;
+    if (Xutf8TextPropertyToTextList(m_display, &property, &list, &count) >= Success && count > 0) {
+        title = list[0];
+    }
+    if (list != nullptr) {
+        XFreeStringList(list);
+    }
+    std::setlocale(LC_CTYPE, previous.c_str());
+    XFree(property.value);
+    return title;
+}
+
+bool XClient::windowOrigin(unsigned long window, int& x, int& y) {
+    Window child = 0;
+    return XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &x, &y,
+                                 &child) != 0;
+}
+
+void XClient::askToClose(unsigned long window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_display, window, False, NoEventMask, &event);
+    XSync(m_display, False);
+}
+
+XClient::WindowManagerHints XClient::windowManagerHints(unsigned long window) {
+    WindowManagerHints hints;
+    const Atom motif = XInternAtom(m_display, "_MOTIF_WM_HINTS", False);
+    const Property property(m_display, window, motif, 5, motif);
+    if (property.data != nullptr && property.format == 32 && property.items >= 3) {
+        // Flags, functions, decorations, input mode, status; Xlib hands them over as longs.
+        const auto* fields = reinterpret_cast<const unsigned long*>(property.data);
+        hints.functions = (fields[0] & 1) != 0 ? fields[1] : 0;
+        hints.decorations = (fields[0] & 2) != 0 ? fields[2] : 0;
+    }
+    XSizeHints size{};
+    long supplied = 0;
+    if (XGetWMNormalHints(m_display, window, &size, &supplied) != 0) {
+        if ((size.flags & PMinSize) != 0) {
+            hints.minWidth = size.min_width;
+            hints.minHeight = size.min_height;
+        }
+        if ((size.flags & PMaxSize) != 0) {
+            hints.maxWidth = size.max_width;
+            hints.maxHeight = size.max_height;
+        }
+    }
+    return hints;
+}
+
+QImage XClient::grab(unsigned long window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(m_display, window, &attributes) == 0) {
+        return {};
+    }
+    XImage* shot = XGetImage(m_display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                             static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (shot == nullptr) {
+        return {};
+    }
+    const auto channel = [](unsigned long pixel, unsigned long mask) {
+        unsigned long value = pixel & mask;
+        while (mask != 0 && (mask & 1) == 0) {
+            mask >>= 1;
+            value >>= 1;
+        }
+        return static_cast<int>(value);
+    };
+    QImage image(attributes.width, attributes.height, QImage::Format_RGB32);
+    for (int y = 0; y < attributes.height; ++y) {
+        for (int x = 0; x < attributes.width; ++x) {
+            const unsigned long pixel = XGetPixel(shot, x, y);
+            image.setPixel(x, y,
+                           qRgb(channel(pixel, shot->red_mask), channel(pixel, shot->green_mask),
+                                channel(pixel, shot->blue_mask)));
+        }
+    }
+    XDestroyImage(shot);
+    return image;
+}
+
+XClient::WmClass XClient::wmClass(unsigned long window) {
+    XClassHint hint{};
+    WmClass result;
+    if (XGetClassHint(m_display, window, &hint) != 0) {
+        result.instance = hint.res_name;
+        result.className = hint.res_class;
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    return result;
+}
+
+std::vector<QImage> XClient::icons(unsigned long window) {
+    std::vector<QImage> images;
+    const Property icon(m_display, window, XInternAtom(m_display, "_NET_WM_ICON", False), 1 << 20,
+                        XA_CARDINAL);
+    if (icon.data == nullptr) {
+        return images;
+    }
+    // Xlib hands 32-bit properties over as longs: width, height, then width x height ARGB
+    // values, for each icon in turn.
+    const auto* values = reinterpret_cast<const unsigned long*>(icon.data);
+    unsigned long at = 0;
+    while (at + 2 <= icon.items) {
+        const auto width = static_cast<int>(values[at]);
+        const auto height = static_cast<int>(values[at + 1]);
+        at += 2;
+        if (width <= 0 || height <= 0 ||
+            icon.items - at <
+                static_cast<unsigned long>(width) * static_cast<unsigned long>(height)) {
+            break;
+        }
+        QImage image(width, height, QImage::Format_ARGB32);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                image.setPixel(x, y, static_cast<QRgb>(values[at++] & 0xffffffffu));
+            }
+        }
+        images.push_back(image);
+    }
+    return images;
+}
+
+} // namespace gachapoko::test
