@@ -6,7 +6,6 @@ namespace gachapoko {
 namespace {
 
 constexpr std::int32_t LargestSide = 4096;
-constexpr int IconSide = 32;
 
 DecodedBitmap failure(BitmapError error) {
     return {std::nullopt, error};
@@ -149,7 +148,7 @@ DecodedBitmap decodeIconBitmap(std::span<const std::uint8_t> data) {
         return failure(BitmapError::HeaderSize);
     }
     // The height counts the colour image and the mask.
-    if (h.width != IconSide || h.height != 2 * IconSide) {
+    if (h.width != IconSize || h.height != 2 * IconSize) {
         return failure(BitmapError::Dimensions);
     }
     if (h.planes != 1) {
@@ -164,12 +163,12 @@ DecodedBitmap decodeIconBitmap(std::span<const std::uint8_t> data) {
     if (h.coloursUsed != 0 && h.coloursUsed != 16) {
         return failure(BitmapError::ColoursUsed);
     }
-    constexpr std::size_t ColourStride = IconSide / 2;
-    constexpr std::size_t MaskStride = IconSide / 8;
+    constexpr std::size_t ColourStride = IconSize / 2;
+    constexpr std::size_t MaskStride = IconSize / 8;
     constexpr std::size_t PaletteAt = BitmapHeaderSize;
     constexpr std::size_t ColourAt = PaletteAt + 16 * 4;
-    constexpr std::size_t MaskAt = ColourAt + ColourStride * IconSide;
-    constexpr std::size_t End = MaskAt + MaskStride * IconSide;
+    constexpr std::size_t MaskAt = ColourAt + ColourStride * IconSize;
+    constexpr std::size_t End = MaskAt + MaskStride * IconSize;
     if (h.imageSize != 0 && h.imageSize != End - ColourAt) {
         return failure(BitmapError::ImageSize);
     }
@@ -182,11 +181,11 @@ DecodedBitmap decodeIconBitmap(std::span<const std::uint8_t> data) {
     if (data.size() > End) {
         return failure(BitmapError::TrailingBytes);
     }
-    QImage image(IconSide, IconSide, QImage::Format_ARGB32);
-    for (int y = 0; y < IconSide; ++y) {
-        const std::size_t stored = static_cast<std::size_t>(IconSide - 1 - y);
+    QImage image(IconSize, IconSize, QImage::Format_ARGB32);
+    for (int y = 0; y < IconSize; ++y) {
+        const std::size_t stored = static_cast<std::size_t>(IconSize - 1 - y);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (std::size_t x = 0; x < IconSide; ++x) {
+        for (std::size_t x = 0; x < IconSize; ++x) {
             const std::uint8_t maskByte = data[MaskAt + stored * MaskStride + x / 8];
             if ((maskByte & (0x80 >> (x % 8))) != 0) {
                 out[x] = qRgba(0, 0, 0, 0);

@@ -3,7 +3,7 @@
 // read, so damaged data gives an error, never a read past its end.
 #pragma once
 
-#include "assets/bitmap_header.h"
+#include "assets/stored_form.h"
 
 #include <QImage>
 #include <cstdint>

@@ -8,20 +8,14 @@
 
 namespace gachapoko {
 
-namespace {
-
-constexpr int PictureSide = 200;
-
-} // namespace
-
 std::optional<QImage> loadPicture(std::int16_t id) {
     const auto data = embeddedPictureData(id);
     if (data.empty()) {
         return std::nullopt;
     }
     DecodedBitmap decoded = decodePictureBitmap(data);
-    if (!decoded.image || decoded.image->width() != PictureSide ||
-        decoded.image->height() != PictureSide) {
+    if (!decoded.image || decoded.image->width() != PictureSize ||
+        decoded.image->height() != PictureSize) {
         return std::nullopt;
     }
     return std::move(decoded.image);

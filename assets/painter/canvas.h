@@ -1,13 +1,18 @@
 // The painter's picture types: what each picture function returns before it is stored.
 #pragma once
 
+#include "assets/stored_form.h"
+
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace gachapoko::painter {
 
-inline constexpr int PictureSize = 200;
+constexpr bool inPicture(int x, int y) {
+    return x >= 0 && y >= 0 && x < PictureSize && y < PictureSize;
+}
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -35,8 +40,6 @@ struct IndexedPicture {
     }
 };
 
-inline constexpr int IconSize = 32;
-
 // The program's icon: 32x32 indices into the standard 16-colour palette, rows top to bottom, and
 // which pixels are see-through (a see-through pixel keeps colour 0, black).
 struct IconPicture {
@@ -56,13 +59,16 @@ struct IconPicture {
     }
 };
 
+// The number of distinct palette entries that these 8-bit pixels use.
+int usedEntries(std::span<const std::uint8_t> indices);
+
 // The standard 16-colour palette of icons: black, the eight dark and bright primaries and
 // secondaries, two greys and white (entry 2 is dark green 0,128,0, entry 10 bright green 0,255,0).
 const std::array<Rgb, 16>& standardIconPalette();
 
-// The palette shared by the flat-colour faces 103 to 108: the twenty static colours in
-// entries 0-9 and 246-255, and in 10-245 the 236 colours of the 63..255 grid (seven levels per
-// channel, red fastest) from 95,63,63 up to 223,223,191.
+// The palette shared by the flat-colour faces: the twenty static colours in entries 0-9 and
+// 246-255, and in 10-245 the 236 colours of the 63..255 grid (seven levels per channel, red
+// fastest) from 95,63,63 up to 223,223,191.
 const Palette& sharedPalette();
 
 } // namespace gachapoko::painter

@@ -1,7 +1,7 @@
-// Picture 111, the closing picture: on black, the group's name Q.R.Z.T. in green perspective
-// lettering growing to the right, The End in blurred grey under its first letters, and two
-// dark grey slanted panels with the credit names in red. Airbrushed, then reduced to a
-// palette of its own, mostly greys, every entry used.
+// The closing picture: on black, the group's name Q.R.Z.T. in green perspective lettering growing
+// to the right, The End in blurred grey under its first letters, and two dark grey slanted panels
+// with the credit names in red. Airbrushed, then reduced to a palette of its own, mostly greys,
+// every entry used.
 #include "assets/painter/blur.h"
 #include "assets/painter/layer.h"
 #include "assets/painter/lettering.h"
@@ -136,7 +136,7 @@ constexpr std::array<Panel, 2> Credits = {{
 
 IndexedPicture paintClosing() {
     Layer canvas(rgb(0, 0, 0));
-    Random random(111);
+    Random random(ClosingPicture); // seeded with the picture's id
     paintHaze(canvas, random);
     paintGroupName(canvas);
     paintTheEnd(canvas);

@@ -9,14 +9,6 @@
 
 namespace gachapoko::painter {
 
-namespace {
-
-bool inPicture(int x, int y) {
-    return x >= 0 && y >= 0 && x < PictureSize && y < PictureSize;
-}
-
-} // namespace
-
 std::uint8_t shared(int r, int g, int b) {
     const Palette& palette = sharedPalette();
     for (std::size_t i = 0; i < palette.size(); ++i) {

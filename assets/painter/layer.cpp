@@ -1,15 +1,13 @@
 // Laying paint onto the true-colour canvas.
 #include "assets/painter/layer.h"
 
+#include "assets/painter/maths.h"
+
 #include <algorithm>
 
 namespace gachapoko::painter {
 
 namespace {
-
-double clamp01(double v) {
-    return std::clamp(v, 0.0, 1.0);
-}
 
 std::uint8_t toByte(double v) {
     return static_cast<std::uint8_t>(static_cast<int>(std::clamp(v, 0.0, 255.0) + 0.5));

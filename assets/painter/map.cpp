@@ -1,7 +1,7 @@
-// Picture 102, the map: six places painted like a child's drawing in soft, half-transparent
-// brush strokes on a pale yellow-green ground, no outlines, no text. Each place lies under the
-// region the player clicks, as the site table gives it (SiteRow::Region); the ground between
-// them stays bare. The painter checks that every region is mostly painted.
+// The map: six places painted like a child's drawing in soft, half-transparent brush strokes on a
+// pale yellow-green ground, no outlines, no text. Each place lies under the region the player
+// clicks, as the site table gives it (SiteRow::Region); the ground between them stays bare. The
+// painter checks that every region is mostly painted.
 #include "assets/painter/blur.h"
 #include "assets/painter/layer.h"
 #include "assets/painter/pictures.h"
@@ -273,7 +273,7 @@ void paintCoast(Layer& canvas, Random& random) {
 
 RgbPicture paintMap() {
     Layer canvas(Ground);
-    Random random(102);
+    Random random(MapPicture); // seeded with the picture's id
     paintForest(canvas, random);
     paintMountains(canvas);
     paintLake(canvas, random);

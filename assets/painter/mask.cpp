@@ -10,16 +10,8 @@ namespace gachapoko::painter {
 
 namespace {
 
-bool inPicture(int x, int y) {
-    return x >= 0 && y >= 0 && x < PictureSize && y < PictureSize;
-}
-
 std::size_t offset(int x, int y) {
     return static_cast<std::size_t>(y * PictureSize + x);
-}
-
-double clamp01(double v) {
-    return std::clamp(v, 0.0, 1.0);
 }
 
 // Smooth fade 0..1 across an edge, so brush rims have no visible steps.
@@ -104,11 +96,6 @@ void Mask::raise(int x, int y, double cover) {
         double& v = m_values[offset(x, y)];
         v = std::max(v, cover);
     }
-}
-
-int Mask::count() const {
-    return static_cast<int>(
-        std::count_if(m_values.begin(), m_values.end(), [](double v) { return v > 0; }));
 }
 
 void Mask::scale(double factor) {

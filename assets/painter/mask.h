@@ -23,8 +23,6 @@ public:
     void set(int x, int y, double cover = 1);
     // Keeps the larger of the two covers, so a stroke never builds up where it crosses itself.
     void raise(int x, int y, double cover);
-    // The number of pixels with any cover.
-    int count() const;
     // Every cover times `factor`, kept within 0 to 1.
     void scale(double factor);
 

@@ -7,6 +7,8 @@
 // (correctly rounded), and floor, ceil, fabs and ldexp (exact).
 #pragma once
 
+#include <algorithm>
+
 namespace gachapoko::painter {
 
 inline constexpr double Pi = 3.14159265358979323846;
@@ -17,5 +19,9 @@ double cosine(double radians);
 // The angle of the point (x, y) from the x axis, -pi to pi, like atan2; 0 for (0, 0).
 double arcTangent2(double y, double x);
 double exponential(double x);
+
+constexpr double clamp01(double v) {
+    return std::clamp(v, 0.0, 1.0);
+}
 
 } // namespace gachapoko::painter

@@ -1,6 +1,8 @@
-// The palette shared by the flat-colour faces: the platform's twenty static colours around a
-// 236-colour slice of the seven-level colour grid.
+// The palette shared by the flat-colour faces, the platform's twenty static colours around a
+// 236-colour slice of the seven-level colour grid; and the count of the entries a picture uses.
 #include "assets/painter/canvas.h"
+
+#include <algorithm>
 
 namespace gachapoko::painter {
 
@@ -42,6 +44,14 @@ Palette buildSharedPalette() {
 }
 
 } // namespace
+
+int usedEntries(std::span<const std::uint8_t> indices) {
+    std::array<bool, 256> used{};
+    for (const std::uint8_t i : indices) {
+        used[i] = true;
+    }
+    return static_cast<int>(std::count(used.begin(), used.end(), true));
+}
 
 const Palette& sharedPalette() {
     static const Palette palette = buildSharedPalette();

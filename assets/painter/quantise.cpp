@@ -212,12 +212,4 @@ IndexedPicture quantise(const RgbPicture& picture, const PaletteBudget& budget) 
     return result;
 }
 
-int usedEntries(const IndexedPicture& picture) {
-    std::array<bool, 256> used{};
-    for (const std::uint8_t i : picture.indices) {
-        used[i] = true;
-    }
-    return static_cast<int>(std::count(used.begin(), used.end(), true));
-}
-
 } // namespace gachapoko::painter

@@ -24,7 +24,4 @@ struct PaletteBudget {
 // them all exactly. After the exact colours come the greys, dark to light, then the colours.
 IndexedPicture quantise(const RgbPicture& picture, const PaletteBudget& budget);
 
-// The number of distinct palette entries the picture's pixels use.
-int usedEntries(const IndexedPicture& picture);
-
 } // namespace gachapoko::painter

@@ -1,55 +1,19 @@
-// Writes the stored form of every picture and of the icon, little-endian as the bitmap layout
-// wants it.
+// Writes the stored form of every picture and of the icon, and paints the catalogue into it.
 #include "assets/painter/storage.h"
+
+#include "assets/painter/pictures.h"
+
+#include <stdexcept>
+#include <string>
 
 namespace gachapoko::painter {
 
 namespace {
 
-constexpr std::uint32_t InfoHeaderSize = 40;
-
-void put16(Bytes& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(Bytes& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<std::uint8_t>((v >> shift) & 0xFF));
-    }
-}
-
-struct InfoHeader {
-    std::int32_t width = PictureSize;
-    std::int32_t height = PictureSize; // positive: bottom row first
-    std::uint16_t bitCount = 24;
-    std::uint32_t imageSize = 0;
-    std::int32_t pixelsPerMetre = 0;
-    std::uint32_t coloursUsed = 0;
-};
-
-void putHeader(Bytes& out, const InfoHeader& h) {
-    put32(out, InfoHeaderSize);
-    put32(out, static_cast<std::uint32_t>(h.width));
-    put32(out, static_cast<std::uint32_t>(h.height));
-    put16(out, 1); // planes
-    put16(out, h.bitCount);
-    put32(out, 0); // no compression
-    put32(out, h.imageSize);
-    put32(out, static_cast<std::uint32_t>(h.pixelsPerMetre));
-    put32(out, static_cast<std::uint32_t>(h.pixelsPerMetre));
-    put32(out, h.coloursUsed);
-    put32(out, 0); // colours important: all
-}
-
 template <std::size_t N>
 void putPalette(Bytes& out, const std::array<Rgb, N>& palette) {
-    for (const Rgb c : palette) {
-        out.push_back(c.b);
-        out.push_back(c.g);
-        out.push_back(c.r);
-        out.push_back(0);
-    }
+    const Bytes stored = storedPalette(palette);
+    out.insert(out.end(), stored.begin(), stored.end());
 }
 
 } // namespace
@@ -57,9 +21,12 @@ void putPalette(Bytes& out, const std::array<Rgb, N>& palette) {
 Bytes storeTrueColour(const RgbPicture& picture) {
     Bytes out;
     out.reserve(TrueColourSize);
-    putHeader(out, {.bitCount = 24,
-                    .imageSize = PictureSize * PictureSize * 3,
-                    .pixelsPerMetre = PixelsPerMetre});
+    appendBitmapHeader(out, {.width = PictureSize,
+                             .height = PictureSize,
+                             .bitCount = 24,
+                             .imageSize = 3 * PictureSize * PictureSize,
+                             .xPixelsPerMetre = PixelsPerMetre,
+                             .yPixelsPerMetre = PixelsPerMetre});
     for (int y = PictureSize - 1; y >= 0; --y) {
         for (int x = 0; x < PictureSize; ++x) {
             const Rgb c = picture.at(x, y);
@@ -75,12 +42,15 @@ Bytes storeIndexed(const IndexedPicture& picture, IndexedHeader header) {
     Bytes out;
     out.reserve(IndexedSize);
     if (header == IndexedHeader::SharedPalette) {
-        putHeader(out, {.bitCount = 8, .imageSize = 0, .pixelsPerMetre = 0, .coloursUsed = 256});
+        appendBitmapHeader(
+            out, {.width = PictureSize, .height = PictureSize, .bitCount = 8, .coloursUsed = 256});
     } else {
-        putHeader(out, {.bitCount = 8,
-                        .imageSize = PictureSize * PictureSize,
-                        .pixelsPerMetre = PixelsPerMetre,
-                        .coloursUsed = 0});
+        appendBitmapHeader(out, {.width = PictureSize,
+                                 .height = PictureSize,
+                                 .bitCount = 8,
+                                 .imageSize = PictureSize * PictureSize,
+                                 .xPixelsPerMetre = PixelsPerMetre,
+                                 .yPixelsPerMetre = PixelsPerMetre});
     }
     putPalette(out, picture.palette);
     for (int y = PictureSize - 1; y >= 0; --y) {
@@ -92,15 +62,13 @@ Bytes storeIndexed(const IndexedPicture& picture, IndexedHeader header) {
 }
 
 Bytes storeIcon(const IconPicture& icon) {
-    constexpr std::uint32_t ColourBytes = IconSize * IconSize / 2;
-    constexpr std::uint32_t MaskBytes = IconSize * IconSize / 8;
     Bytes out;
     out.reserve(IconStoredSize);
     // The height counts both layers: the colour image and the mask under it.
-    putHeader(out, {.width = IconSize,
-                    .height = 2 * IconSize,
-                    .bitCount = 4,
-                    .imageSize = ColourBytes + MaskBytes});
+    appendBitmapHeader(out, {.width = IconSize,
+                             .height = 2 * IconSize,
+                             .bitCount = 4,
+                             .imageSize = IconColourBytes + IconMaskBytes});
     putPalette(out, standardIconPalette());
     for (int y = IconSize - 1; y >= 0; --y) {
         for (int x = 0; x < IconSize; x += 2) {
@@ -123,6 +91,35 @@ Bytes storeIcon(const IconPicture& icon) {
         }
     }
     return out;
+}
+
+StoredPicture paintStored(const CataloguedPicture& picture) {
+    const std::string name = "picture " + std::to_string(picture.id);
+    if (const auto* paint = std::get_if<RgbPicture (*)()>(&picture.paint)) {
+        if (picture.form != StoredForm::TrueColour) {
+            throw std::logic_error(name + " is painted in true colour but catalogued as 8-bit");
+        }
+        return {picture.id, storeTrueColour((*paint)())};
+    }
+    if (picture.form != StoredForm::Indexed) {
+        throw std::logic_error(name + " is painted in 8 bits but catalogued as true colour");
+    }
+    const IndexedPicture painted = std::get<IndexedPicture (*)()>(picture.paint)();
+    return {picture.id, storeIndexed(painted, picture.palette == PaletteKind::Shared
+                                                  ? IndexedHeader::SharedPalette
+                                                  : IndexedHeader::OwnPalette)};
+}
+
+std::vector<StoredPicture> paintAllPictures() {
+    std::vector<StoredPicture> pictures;
+    for (const CataloguedPicture& picture : Catalogue) {
+        pictures.push_back(paintStored(picture));
+    }
+    return pictures;
+}
+
+Bytes paintStoredIcon() {
+    return storeIcon(paintIcon());
 }
 
 } // namespace gachapoko::painter

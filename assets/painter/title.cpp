@@ -1,13 +1,12 @@
-// Picture 101, the title: the game's name ガチャポコ in soft, glowing hand-painted lettering on
-// black (ガ in deep blue, チャ in mustard yellow on a dark grey halo, ポコ in dark red), and
-// the group's credit line along the bottom.
+// The title: the game's name ガチャポコ in soft, glowing hand-painted lettering on black (ガ in
+// deep blue, チャ in mustard yellow on a dark grey halo, ポコ in dark red), and the group's credit
+// line along the bottom.
 #include "assets/painter/blur.h"
 #include "assets/painter/layer.h"
 #include "assets/painter/lettering.h"
+#include "assets/painter/maths.h"
 #include "assets/painter/pictures.h"
 #include "assets/painter/random.h"
-
-#include <algorithm>
 
 namespace gachapoko::painter {
 
@@ -54,7 +53,7 @@ Mask halo(const Mask& letters, Random& random) {
 
 RgbPicture paintTitle() {
     Layer canvas(rgb(0, 0, 0));
-    Random random(101);
+    Random random(TitlePicture); // seeded with the picture's id
 
     Mask ga;
     drawStrokes(ga, layOut(U"ガ"), flat({18, 16}, 66, 74), 0.15, 2, &random);
@@ -81,7 +80,7 @@ RgbPicture paintTitle() {
     canvas.paint(letters, rgb(255, 255, 255));
     Mask lower = letters;
     for (int y = 0; y < PictureSize; ++y) {
-        const double fade = std::clamp((y - 187) / 10.0, 0.0, 1.0);
+        const double fade = clamp01((y - 187) / 10.0);
         for (int x = 0; x < PictureSize; ++x) {
             lower.set(x, y, lower.at(x, y) * fade);
         }

@@ -1,7 +1,8 @@
 // The decoder of stored pictures and icons: the header variants it accepts, and damaged data,
 // which must give its error and never a read past the end (the sanitizer build watches that).
 #include "assets/bitmap_decoder.h"
-#include "tests/pictures/stored_data.h"
+#include "logic/types.h"
+#include "tests/support/pictures.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ TEST(BitmapDecoder, ReadsAnIndexedPictureWithAShortPalette) {
 // The three header styles of the stored pictures give the same picture: the resolution,
 // the image-size field (0 or the true size) and colours-used (0 or 256) change nothing.
 TEST(BitmapDecoder, AcceptsEveryHeaderStyleAndIgnoresResolution) {
-    const Bytes own = storedPicture(111);
+    const Bytes own = storedPicture(ClosingPicture);
     const QImage reference = *decodePictureBitmap(own).image;
     Bytes sharedStyle = own;
     setField32(sharedStyle, offset::ImageSize, 0);
@@ -73,7 +74,7 @@ TEST(BitmapDecoder, AcceptsEveryHeaderStyleAndIgnoresResolution) {
         ASSERT_TRUE(d.image.has_value()) << describe(d.error);
         EXPECT_EQ(*d.image, reference);
     }
-    Bytes trueColour = storedPicture(101);
+    Bytes trueColour = storedPicture(TitlePicture);
     const QImage reference24 = *decodePictureBitmap(trueColour).image;
     setField32(trueColour, offset::ImageSize, 0);
     setField32(trueColour, offset::XPixelsPerMetre, 0);
@@ -85,57 +86,60 @@ TEST(BitmapDecoder, AcceptsEveryHeaderStyleAndIgnoresResolution) {
 
 struct Damage {
     std::string name;
-    std::int16_t id;
+    PictureId id;
     std::function<void(Bytes&)> apply;
     BitmapError error;
 };
 
 TEST(BitmapDecoder, DamagedPicturesFailWithTheirReason) {
     const std::vector<Damage> cases = {
-        {"empty", 101, [](Bytes& b) { b.clear(); }, BitmapError::TooShort},
-        {"half a header", 111, [](Bytes& b) { b.resize(39); }, BitmapError::TooShort},
-        {"old 12-byte header", 101, [](Bytes& b) { setField32(b, 0, 12); },
+        {"empty", TitlePicture, [](Bytes& b) { b.clear(); }, BitmapError::TooShort},
+        {"half a header", ClosingPicture, [](Bytes& b) { b.resize(39); }, BitmapError::TooShort},
+        {"old 12-byte header", TitlePicture, [](Bytes& b) { setField32(b, 0, 12); },
          BitmapError::HeaderSize},
-        {"header size 124", 111, [](Bytes& b) { setField32(b, 0, 124); }, BitmapError::HeaderSize},
-        {"width 0", 101, [](Bytes& b) { setField32(b, offset::Width, 0); },
+        {"header size 124", ClosingPicture, [](Bytes& b) { setField32(b, 0, 124); },
+         BitmapError::HeaderSize},
+        {"width 0", TitlePicture, [](Bytes& b) { setField32(b, offset::Width, 0); },
          BitmapError::Dimensions},
-        {"negative width", 101, [](Bytes& b) { setField32(b, offset::Width, 0xFFFFFF38); },
+        {"negative width", TitlePicture, [](Bytes& b) { setField32(b, offset::Width, 0xFFFFFF38); },
          BitmapError::Dimensions},
-        {"height 0", 111, [](Bytes& b) { setField32(b, offset::Height, 0); },
+        {"height 0", ClosingPicture, [](Bytes& b) { setField32(b, offset::Height, 0); },
          BitmapError::Dimensions},
-        {"huge width", 111, [](Bytes& b) { setField32(b, offset::Width, 0x7FFFFFFF); },
+        {"huge width", ClosingPicture, [](Bytes& b) { setField32(b, offset::Width, 0x7FFFFFFF); },
          BitmapError::Dimensions},
-        {"most negative height", 101, [](Bytes& b) { setField32(b, offset::Height, 0x80000000); },
-         BitmapError::Dimensions},
-        {"two planes", 101, [](Bytes& b) { setField16(b, offset::Planes, 2); },
+        {"most negative height", TitlePicture,
+         [](Bytes& b) { setField32(b, offset::Height, 0x80000000); }, BitmapError::Dimensions},
+        {"two planes", TitlePicture, [](Bytes& b) { setField16(b, offset::Planes, 2); },
          BitmapError::Planes},
-        {"16 bits per pixel", 101, [](Bytes& b) { setField16(b, offset::BitCount, 16); },
+        {"16 bits per pixel", TitlePicture, [](Bytes& b) { setField16(b, offset::BitCount, 16); },
          BitmapError::Depth},
-        {"32 bits per pixel", 101, [](Bytes& b) { setField16(b, offset::BitCount, 32); },
+        {"32 bits per pixel", TitlePicture, [](Bytes& b) { setField16(b, offset::BitCount, 32); },
          BitmapError::Depth},
-        {"4 bits per pixel", 111, [](Bytes& b) { setField16(b, offset::BitCount, 4); },
+        {"4 bits per pixel", ClosingPicture, [](Bytes& b) { setField16(b, offset::BitCount, 4); },
          BitmapError::Depth},
-        {"run-length compressed", 111, [](Bytes& b) { setField32(b, offset::Compression, 1); },
-         BitmapError::Compression},
-        {"257 colours", 111, [](Bytes& b) { setField32(b, offset::ColoursUsed, 257); },
+        {"run-length compressed", ClosingPicture,
+         [](Bytes& b) { setField32(b, offset::Compression, 1); }, BitmapError::Compression},
+        {"257 colours", ClosingPicture, [](Bytes& b) { setField32(b, offset::ColoursUsed, 257); },
          BitmapError::ColoursUsed},
-        {"a palette on a true-colour picture", 101,
+        {"a palette on a true-colour picture", TitlePicture,
          [](Bytes& b) { setField32(b, offset::ColoursUsed, 2); }, BitmapError::ColoursUsed},
-        {"wrong image size", 101, [](Bytes& b) { setField32(b, offset::ImageSize, 120001); },
-         BitmapError::ImageSize},
-        {"palette cut short", 111, [](Bytes& b) { b.resize(40 + 1023); },
+        {"wrong image size", TitlePicture,
+         [](Bytes& b) { setField32(b, offset::ImageSize, 120001); }, BitmapError::ImageSize},
+        {"palette cut short", ClosingPicture, [](Bytes& b) { b.resize(40 + 1023); },
          BitmapError::TruncatedPalette},
-        {"last row cut short", 111, [](Bytes& b) { b.pop_back(); }, BitmapError::TruncatedRows},
-        {"true-colour rows cut short", 101, [](Bytes& b) { b.resize(b.size() - 600); },
+        {"last row cut short", ClosingPicture, [](Bytes& b) { b.pop_back(); },
          BitmapError::TruncatedRows},
-        {"taller than its rows", 101,
+        {"true-colour rows cut short", TitlePicture, [](Bytes& b) { b.resize(b.size() - 600); },
+         BitmapError::TruncatedRows},
+        {"taller than its rows", TitlePicture,
          [](Bytes& b) {
              setField32(b, offset::Height, 201);
              setField32(b, offset::ImageSize, 0);
          },
          BitmapError::TruncatedRows},
-        {"one byte too many", 102, [](Bytes& b) { b.push_back(0); }, BitmapError::TrailingBytes},
-        {"a 16-entry palette with indices beyond it", 111,
+        {"one byte too many", MapPicture, [](Bytes& b) { b.push_back(0); },
+         BitmapError::TrailingBytes},
+        {"a 16-entry palette with indices beyond it", ClosingPicture,
          [](Bytes& b) {
              setField32(b, offset::ColoursUsed, 16);
              b.erase(b.begin() + 40 + 64, b.begin() + 40 + 1024);
@@ -153,7 +157,7 @@ TEST(BitmapDecoder, DamagedPicturesFailWithTheirReason) {
 }
 
 TEST(BitmapDecoder, EveryShortenedPictureFailsCleanly) {
-    for (const std::int16_t id : {101, 111}) {
+    for (const PictureId id : {TitlePicture, ClosingPicture}) {
         const Bytes whole = storedPicture(id);
         for (std::size_t length = 0; length < whole.size(); length += length < 1100 ? 1 : 97) {
             const DecodedBitmap d =

@@ -1,6 +1,6 @@
-// Pictures 106 and 107: the two brothers who share one face. The eldest son at the coast looks
-// down in melancholy; the second son at the houses is the same drawing laughing with tears.
-#include "assets/painter/flat_drawing.h"
+// The eldest son at the coast, in melancholy: eyes shut under heavy lids, a hooked nose and a
+// mouth drooping at both ends, before speed lines on black.
+#include "assets/painter/faces/brothers.h"
 #include "assets/painter/maths.h"
 #include "assets/painter/pictures.h"
 #include "assets/painter/random.h"
@@ -9,32 +9,11 @@ namespace gachapoko::painter {
 
 namespace {
 
-// The face is drawn upright and then tilted about its middle.
-constexpr double TiltX = 128, TiltY = 112, Tilt = -0.16;
-
-Path tilted(const Path& path) {
-    return turned(path, {TiltX, TiltY}, Tilt);
-}
-Mask tiltedShape(const Path& path) {
-    return Mask::polygon(tilted(path));
-}
-Mask tiltedEllipse(double cx, double cy, double rx, double ry) {
-    return tiltedShape(ellipse({cx, cy}, rx, ry));
-}
-
-struct BrotherColours {
-    std::uint8_t hair = shared(95, 63, 63);
-    std::uint8_t skin = shared(255, 191, 159);
-    std::uint8_t lid = shared(191, 127, 95);
-    std::uint8_t green = shared(63, 95, 63);
-    std::uint8_t yellow = shared(255, 255, 63);
-    std::uint8_t red = shared(223, 63, 63);
-    std::uint8_t gold = shared(255, 223, 63);
-};
+using namespace brothers;
 
 // Diagonal speed lines fanning out from beyond the lower left corner over a black ground.
-void drawSpeedLines(FlatDrawing& d, const BrotherColours& c) {
-    Random random(106);
+void drawSpeedLines(FlatDrawing& d, const Colours& c) {
+    Random random(EldestSonPicture); // seeded with the picture's id
     double angle = -1.62;
     while (angle < 0.05) {
         const double width = random.real(0.012, 0.035);
@@ -51,11 +30,8 @@ void drawSpeedLines(FlatDrawing& d, const BrotherColours& c) {
     }
 }
 
-IndexedPicture drawEldestSon(const BrotherColours& c) {
-    FlatDrawing d(Black);
-    drawSpeedLines(d, c);
-
-    // Red clothing across the bottom, its collar open at the throat.
+// Red clothing across the bottom, its collar open at the throat.
+void drawClothing(FlatDrawing& d, const Colours& c) {
     d.shape(tiltedShape({{96, 160}, {150, 160}, {156, 210}, {92, 210}}), c.skin);
     d.shade(tiltedShape({{96, 160}, {150, 160}, {152, 186}, {96, 184}}), c.skin);
     const Path clothing = {{40, 200},  {60, 184},  {96, 178}, {120, 198},
@@ -63,8 +39,10 @@ IndexedPicture drawEldestSon(const BrotherColours& c) {
     d.shape(Mask::polygon(clothing), c.red);
     d.shade(Mask::polygon({{150, 186}, {200, 184}, {200, 200}, {140, 200}}), c.red);
     d.line({{96, 180}, {108, 199}}, 1);
+}
 
-    // The near ear at the right and its drop-shaped earring of gold and red.
+// The near ear at the right and its drop-shaped earring of gold and red.
+void drawEarAndEarring(FlatDrawing& d, const Colours& c) {
     d.shape(tiltedEllipse(190, 118, 10, 18), c.skin);
     d.shade(tiltedEllipse(192, 120, 5, 10), c.skin);
     const Path drop = smooth({{186, 152}, {194, 166}, {192, 180}, {184, 182}, {180, 172}}, true);
@@ -73,8 +51,10 @@ IndexedPicture drawEldestSon(const BrotherColours& c) {
     d.shade(Mask::polygon({{190, 160}, {196, 168}, {192, 184}, {186, 184}}), c.gold);
     d.shape(Mask::ellipse(186, 174, 5, 6), c.red);
     d.fill(Mask::rect(184, 160, 185, 163), White);
+}
 
-    // The face, turned a little to the left: the near side at the right is the fuller one.
+// The face, turned a little to the left: the near side at the right is the fuller one.
+void drawFace(FlatDrawing& d, const Colours& c) {
     const Path faceOutline = smooth({{128, 30},
                                      {172, 40},
                                      {192, 80},
@@ -91,8 +71,10 @@ IndexedPicture drawEldestSon(const BrotherColours& c) {
     const Mask face = tiltedShape(faceOutline);
     d.shape(face, c.skin);
     d.shade(face - tiltedEllipse(120, 108, 64, 86), c.skin);
+}
 
-    // Bowl-cut hair with a straight, spiky-edged fringe low over the eyes.
+// Bowl-cut hair with a straight, spiky-edged fringe low over the eyes.
+void drawHair(FlatDrawing& d, const Colours& c) {
     Path hairOutline = {{60, 118}, {58, 70},  {76, 34},   {112, 14},  {150, 14},
                         {182, 30}, {200, 66}, {200, 120}, {190, 118}, {190, 86}};
     for (int i = 0; i <= 12; ++i) { // the fringe, from right to left, in small spikes
@@ -110,8 +92,11 @@ IndexedPicture drawEldestSon(const BrotherColours& c) {
     for (const double x : {96.0, 120.0, 146.0, 170.0}) {
         d.line(tilted({{x, 62}, {x - 2, 78}}), 1);
     }
+}
 
-    // Eyes shut under heavy brown lids, the far one narrower.
+// Eyes shut under heavy brown lids, the far one narrower, and brows barely showing under the
+// fringe.
+void drawShutEyes(FlatDrawing& d, const Colours& c) {
     const Path lidNear = smooth({{128, 98}, {140, 92}, {156, 94}, {164, 104}, {146, 106}}, true);
     const Path lidFar = smooth({{84, 102}, {92, 94}, {106, 94}, {114, 102}, {100, 106}}, true);
     for (const Path& lid : {lidNear, lidFar}) {
@@ -128,79 +113,36 @@ IndexedPicture drawEldestSon(const BrotherColours& c) {
     d.line(tilted({{160, 106}, {163, 110}}), 1);
     d.line(tilted({{150, 107}, {152, 111}}), 1);
     d.line(tilted({{86, 106}, {84, 110}}), 1);
-    // Brows barely showing under the fringe, drawn down at the outer ends.
+    // The brow, drawn down at its outer end.
     d.line(tilted(curve({128, 90}, {146, 86}, {164, 92})), 2, c.hair);
-
-    // A hooked line for the nose, bending back under its tip.
-    d.line(tilted(smooth({{118, 106}, {112, 124}, {106, 138}, {110, 142}, {118, 140}}, false)), 2);
-    d.shade(tiltedShape({{118, 108}, {124, 136}, {118, 141}, {112, 126}}), c.skin);
-
-    // A flat closed mouth drooping at both ends.
-    d.line(tilted(smooth({{100, 166}, {106, 162}, {124, 161}, {142, 163}, {148, 168}}, false)), 2);
-    d.fill(tiltedEllipse(124, 171, 13, 2.5), shared(223, 127, 127)); // the lower lip
-
-    return d.picture();
 }
 
-// The area where the second son differs from his brother: his lower face.
-constexpr int LaughLeft = 70, LaughTop = 103, LaughRight = 173, LaughBottom = 187;
+// A hooked line for the nose, bending back under its tip.
+void drawNose(FlatDrawing& d, const Colours& c) {
+    d.line(tilted(smooth({{118, 106}, {112, 124}, {106, 138}, {110, 142}, {118, 140}}, false)), 2);
+    d.shade(tiltedShape({{118, 108}, {124, 136}, {118, 141}, {112, 126}}), c.skin);
+}
 
-IndexedPicture drawSecondSon(const BrotherColours& c) {
-    const IndexedPicture eldest = drawEldestSon(c);
-    FlatDrawing d(Black);
-    for (int y = 0; y < PictureSize; ++y) {
-        for (int x = 0; x < PictureSize; ++x) {
-            d.put(x, y, eldest.at(x, y));
-        }
-    }
-    // Clear the drooping mouth and its shadow before opening the laugh.
-    d.fill(tiltedEllipse(124, 166, 30, 12) & Mask::rect(0, 150, 199, 199) &
-               tiltedShape({{60, 150}, {200, 150}, {200, 200}, {60, 200}}),
-           c.skin);
-    // The open laughing mouth: a band of white upper teeth, the dark mouth and a red tongue.
-    const Path mouthOutline =
-        smooth({{92, 154}, {124, 150}, {154, 156}, {144, 172}, {124, 180}, {104, 174}}, true);
-    const Mask mouthArea = tiltedShape(mouthOutline);
-    d.shape(mouthArea, c.hair);
-    d.shape(mouthArea & tiltedShape({{80, 140}, {170, 140}, {170, 160}, {80, 160}}), White);
-    d.shade(mouthArea & tiltedShape({{80, 157}, {170, 157}, {170, 160}, {80, 160}}), White);
-    d.shape(mouthArea & tiltedEllipse(124, 182, 20, 10), c.red);
-    d.line(tilted(mouthOutline), 2);
-    d.line(tilted(smooth({{88, 150}, {92, 154}, {90, 158}}, false)), 1);
-    d.line(tilted(smooth({{158, 151}, {154, 156}, {156, 160}}, false)), 1);
-
-    // A light-blue tear drop under each eye.
-    const std::uint8_t tear = shared(166, 202, 240); // sky blue
-    for (const double x : {100.0, 148.0}) {
-        const Path drop =
-            smooth({{x, 110}, {x + 5, 120}, {x + 3, 127}, {x - 3, 127}, {x - 5, 120}}, true);
-        d.shape(tiltedShape(drop), tear);
-        d.shade(tiltedShape({{x + 1, 118}, {x + 5, 120}, {x + 3, 127}, {x, 127}}), tear);
-        d.fill(tiltedShape({{x - 2, 119}, {x - 1, 119}, {x - 1, 123}, {x - 2, 123}}), White);
-    }
-
-    // Everything outside the lower face stays exactly the eldest son's.
-    IndexedPicture picture = d.picture();
-    for (int y = 0; y < PictureSize; ++y) {
-        for (int x = 0; x < PictureSize; ++x) {
-            const bool inside =
-                x >= LaughLeft && x <= LaughRight && y >= LaughTop && y <= LaughBottom;
-            if (!inside) {
-                picture.at(x, y) = eldest.at(x, y);
-            }
-        }
-    }
-    return picture;
+// A flat closed mouth drooping at both ends.
+void drawDroopingMouth(FlatDrawing& d) {
+    d.line(tilted(smooth({{100, 166}, {106, 162}, {124, 161}, {142, 163}, {148, 168}}, false)), 2);
+    d.fill(tiltedEllipse(124, 171, 13, 2.5), shared(223, 127, 127)); // the lower lip
 }
 
 } // namespace
 
 IndexedPicture paintEldestSon() {
-    return drawEldestSon(BrotherColours{});
-}
-
-IndexedPicture paintSecondSon() {
-    return drawSecondSon(BrotherColours{});
+    const Colours c;
+    FlatDrawing d(Black);
+    drawSpeedLines(d, c);
+    drawClothing(d, c);
+    drawEarAndEarring(d, c);
+    drawFace(d, c);
+    drawHair(d, c);
+    drawShutEyes(d, c);
+    drawNose(d, c);
+    drawDroopingMouth(d);
+    return d.picture();
 }
 
 } // namespace gachapoko::painter

@@ -1,6 +1,6 @@
-// Pictures 109 and 110: the final opponent, the goddess transformed into a dark airbrushed mask,
-// and the same mask torn into horizontal streaks when he is beaten. Both are sprayed onto a
-// true-colour layer and then reduced to a palette of their own that uses every entry.
+// The final opponent, the goddess transformed into a dark airbrushed mask, and the same mask torn
+// into horizontal streaks when he is beaten. Both are sprayed onto a true-colour layer and then
+// reduced to a palette of their own that uses every entry.
 #include "assets/painter/blur.h"
 #include "assets/painter/layer.h"
 #include "assets/painter/maths.h"
@@ -52,7 +52,7 @@ double frameDepth(double t, int edge, double base) {
 
 Layer sprayFinalOpponent() {
     Layer a;
-    Random random(109);
+    Random random(FinalOpponentPicture); // seeded with the picture's id
 
     // Faint hollows of the mask in the black, so the face has some shape.
     spray(
@@ -117,7 +117,7 @@ Layer sprayFinalOpponent() {
 // Each band of rows is dragged to the right by its own amount, some hardly at all; the streak
 // left behind repeats the band's first pixels.
 std::vector<int> tearAmounts() {
-    Random random(110);
+    Random random(FinalOpponentBeatenPicture); // seeded with the picture's id
     std::vector<int> amounts;
     while (static_cast<int>(amounts.size()) < PictureSize) {
         const int height = random.integer(3, 14);

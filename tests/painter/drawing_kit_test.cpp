@@ -20,6 +20,17 @@ int luma(Rgb c) {
     return 299 * c.r + 587 * c.g + 114 * c.b;
 }
 
+// The number of pixels the mask covers at all.
+int covered(const Mask& mask) {
+    int pixels = 0;
+    for (int y = 0; y < PictureSize; ++y) {
+        for (int x = 0; x < PictureSize; ++x) {
+            pixels += mask.has(x, y) ? 1 : 0;
+        }
+    }
+    return pixels;
+}
+
 TEST(DrawingKit, ShadeOfEveryGridColourIsDarkerAndNeverTheOutline) {
     const Palette& palette = sharedPalette();
     for (int i = 10; i <= 245; ++i) {
@@ -53,14 +64,14 @@ TEST(DrawingKit, ShapeCutByThePictureEdgeStaysOpenThere) {
 
 TEST(DrawingKit, PolygonCoversWholePixelsOnly) {
     const Mask square = Mask::polygon({{10, 10}, {20, 10}, {20, 20}, {10, 20}});
-    EXPECT_EQ(square.count(), 100);
+    EXPECT_EQ(covered(square), 100);
     EXPECT_EQ(square.at(10, 10), 1.0);
     EXPECT_EQ(square.at(20, 20), 0.0);
 }
 
 TEST(DrawingKit, ThinLineIsAConnectedSinglePixelLine) {
     const Mask line = Mask::line({{10.5, 10.5}, {40.5, 20.5}}, 1);
-    EXPECT_EQ(line.count(), 31); // one pixel per column along the longer axis
+    EXPECT_EQ(covered(line), 31); // one pixel per column along the longer axis
     for (int x = 10; x <= 40; ++x) {
         int inColumn = 0;
         for (int y = 0; y < PictureSize; ++y) {
@@ -72,9 +83,9 @@ TEST(DrawingKit, ThinLineIsAConnectedSinglePixelLine) {
 
 TEST(DrawingKit, HardShapesCombineAsUnionIntersectionAndDifference) {
     const Mask a = Mask::rect(0, 0, 9, 9), b = Mask::rect(5, 0, 14, 9);
-    EXPECT_EQ((a | b).count(), 150);
-    EXPECT_EQ((a & b).count(), 50);
-    EXPECT_EQ((a - b).count(), 50);
+    EXPECT_EQ(covered(a | b), 150);
+    EXPECT_EQ(covered(a & b), 50);
+    EXPECT_EQ(covered(a - b), 50);
     EXPECT_FALSE((a - b).has(5, 5));
 }
 
@@ -85,7 +96,7 @@ TEST(DrawingKit, RaysAlternateAroundTheirCentre) {
     EXPECT_FALSE(rays.has(50, 120)); // below left: the second
     EXPECT_TRUE(rays.has(50, 80));   // above left: the third
     EXPECT_FALSE(rays.has(150, 80)); // above right: the fourth
-    EXPECT_EQ(rays.count(), 20000);  // half the picture
+    EXPECT_EQ(covered(rays), 20000); // half the picture
 }
 
 TEST(DrawingKit, SharedRejectsColoursOutsideThePalette) {
@@ -136,7 +147,7 @@ TEST(Quantise, UsesEveryEntryAndPutsGreysFirstDarkToLight) {
         }
     }
     const IndexedPicture indexed = quantise(picture, {.exact = {}, .colourEntries = 40});
-    EXPECT_EQ(usedEntries(indexed), 256);
+    EXPECT_EQ(usedEntries(indexed.indices), 256);
     for (int i = 1; i < 216; ++i) {
         const Rgb a = indexed.palette[static_cast<std::size_t>(i - 1)];
         const Rgb b = indexed.palette[static_cast<std::size_t>(i)];
@@ -164,7 +175,7 @@ TEST(Quantise, KeepsExactColoursInTheirOwnEntriesFirst) {
     // 1,2,3 is not in the picture and gets no entry.
     const IndexedPicture indexed =
         quantise(picture, {.exact = {{102, 102, 102}, {1, 2, 3}}, .colourEntries = 200});
-    EXPECT_EQ(usedEntries(indexed), 256);
+    EXPECT_EQ(usedEntries(indexed.indices), 256);
     EXPECT_EQ(indexed.at(5, 5), 0);
     EXPECT_EQ(indexed.palette[0], (Rgb{102, 102, 102}));
     EXPECT_NE(indexed.palette[1], (Rgb{1, 2, 3}));
@@ -180,7 +191,7 @@ TEST(Quantise, APictureOfFewColoursKeepsThemExactly) {
     picture.at(10, 10) = {200, 30, 30};
     picture.at(20, 10) = {90, 90, 90};
     const IndexedPicture indexed = quantise(picture, {.exact = {}, .colourEntries = 64});
-    EXPECT_EQ(usedEntries(indexed), 3);
+    EXPECT_EQ(usedEntries(indexed.indices), 3);
     EXPECT_EQ(indexed.palette[indexed.at(10, 10)], (Rgb{200, 30, 30}));
     EXPECT_EQ(indexed.palette[indexed.at(20, 10)], (Rgb{90, 90, 90}));
     EXPECT_EQ(indexed.palette[indexed.at(0, 0)], (Rgb{0, 0, 0}));

@@ -1,0 +1,63 @@
+// The picture lookup the window uses: every picture as an image of its own, nothing for ids that
+// name none, and the program's icon with its transparency at 32 and 64 pixels.
+#include "assets/picture_lookup.h"
+#include "logic/types.h"
+#include "tests/support/pictures.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+namespace gachapoko::test {
+namespace {
+
+TEST(PictureLookup, EveryIdDecodesToAnOpaque200By200Picture) {
+    for (PictureId id = TitlePicture; id <= ClosingPicture; ++id) {
+        SCOPED_TRACE(id);
+        const std::optional<QImage> picture = loadPicture(id);
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_EQ(picture->size(), QSize(200, 200));
+        EXPECT_FALSE(picture->hasAlphaChannel());
+    }
+}
+
+TEST(PictureLookup, IdsOutsideThePicturesGiveNothing) {
+    for (const int id :
+         {0, 1, TitlePicture - 1, ClosingPicture + 1, 30001, -1, -TitlePicture, 32767, -32768}) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(loadPicture(static_cast<PictureId>(id)).has_value());
+    }
+}
+
+// Nothing is cached: a lookup that kept its pictures and handed out copies would give images
+// sharing one pixel buffer (a QImage copy shares its data until it is written to).
+TEST(PictureLookup, EveryCallDecodesANewPicture) {
+    for (PictureId id = TitlePicture; id <= ClosingPicture; ++id) {
+        SCOPED_TRACE(id);
+        std::optional<QImage> first = loadPicture(id);
+        const std::optional<QImage> second = loadPicture(id);
+        ASSERT_TRUE(first.has_value());
+        ASSERT_TRUE(second.has_value());
+        EXPECT_EQ(*first, *second);
+        EXPECT_NE(first->cacheKey(), second->cacheKey());
+        EXPECT_NE(first->constBits(), second->constBits());
+        // Painting over one leaves the other, and the next, as they were.
+        const QImage untouched = second->copy();
+        first->fill(Qt::black);
+        EXPECT_EQ(*second, untouched);
+        EXPECT_EQ(loadPicture(id).value(), untouched);
+    }
+}
+
+// The title bar takes the 32x32 icon, a HiDPI one the 64x64: the icon with every pixel doubled,
+// not a smoothed enlargement that blurs the letters' edges. Both keep its see-through pixels.
+TEST(ProgramIcon, Is32By32AndDoubledPixelForPixelWithItsTransparency) {
+    const QIcon icon = loadProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(32, 32), QSize(64, 64)}));
+    EXPECT_EQ(iconDifference(icon.pixmap(32, 32).toImage(), 1), "");
+    EXPECT_EQ(iconDifference(icon.pixmap(64, 64).toImage(), 2), "");
+}
+
+} // namespace
+} // namespace gachapoko::test

@@ -1,0 +1,106 @@
+// The tests' picture helpers.
+#include "tests/support/pictures.h"
+
+#include "assets/bitmap_decoder.h"
+#include "assets/embedded_pictures.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+namespace gachapoko::test {
+
+Bytes storedPicture(std::int16_t id) {
+    const auto data = embeddedPictureData(id);
+    return Bytes(data.begin(), data.end());
+}
+
+Bytes storedIcon() {
+    const auto data = embeddedIconData();
+    return Bytes(data.begin(), data.end());
+}
+
+void setField32(Bytes& bytes, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i) & 0xFF);
+    }
+}
+
+void setField16(Bytes& bytes, std::size_t at, std::uint16_t value) {
+    bytes.at(at) = static_cast<std::uint8_t>(value & 0xFF);
+    bytes.at(at + 1) = static_cast<std::uint8_t>(value >> 8);
+}
+
+Colour colourOf(QRgb rgb) {
+    return {qRed(rgb), qGreen(rgb), qBlue(rgb)};
+}
+
+Colour colourAt(const QImage& image, int x, int y) {
+    return colourOf(image.pixel(x, y));
+}
+
+int distance(Colour a, Colour b) {
+    return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+}
+
+bool isGrey(Colour c, int tolerance) {
+    return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) <= tolerance;
+}
+
+int distinctIndices(const QImage& image) {
+    std::set<int> used;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            used.insert(image.pixelIndex(x, y));
+        }
+    }
+    return static_cast<int>(used.size());
+}
+
+std::string pictureOnScreenDifference(const QImage& grab, const QImage& picture) {
+    constexpr int Border = 2, Side = 200, Shown = Side - 1;
+    if (grab.width() < Border + Shown || grab.height() < Border + Side) {
+        return "the window is too small for the picture";
+    }
+    const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage shown = grab.convertToFormat(QImage::Format_RGB32);
+    int wrong = 0;
+    std::string first;
+    for (int y = 0; y < Side; ++y) {
+        for (int x = 0; x < Shown; ++x) {
+            const QRgb on = shown.pixel(x + Border, y + Border), painted = expected.pixel(x, y);
+            if (on != painted && wrong++ == 0) {
+                first = QStringLiteral(", the first at %1,%2: %3, painted %4")
+                            .arg(x)
+                            .arg(y)
+                            .arg(on, 8, 16, QLatin1Char('0'))
+                            .arg(painted, 8, 16, QLatin1Char('0'))
+                            .toStdString();
+            }
+        }
+    }
+    return wrong == 0 ? std::string() : std::to_string(wrong) + " pixels differ" + first;
+}
+
+std::string iconDifference(const QImage& image, int factor) {
+    const DecodedBitmap icon = decodeIconBitmap(embeddedIconData());
+    if (!icon.image) {
+        return "the built-in icon does not decode";
+    }
+    const QImage expected = icon.image->convertToFormat(QImage::Format_ARGB32);
+    const QImage actual = image.convertToFormat(QImage::Format_ARGB32);
+    if (actual.size() != expected.size() * factor) {
+        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height());
+    }
+    const auto same = [](QRgb a, QRgb b) { return a == b || (qAlpha(a) == 0 && qAlpha(b) == 0); };
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            if (!same(actual.pixel(x, y), expected.pixel(x / factor, y / factor))) {
+                return "pixel " + std::to_string(x) + "," + std::to_string(y);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace gachapoko::test
