@@ -5,6 +5,7 @@
 #include "logic/site_table.h"
 #include "tests/packaging/desktop_files.h"
 #include "tests/packaging/packaging_facts.h"
+#include "tests/support/pictures.h"
 #include "ui/game_text.h"
 
 #include <QImage>
@@ -133,7 +134,7 @@ TEST_P(ThemeIcon, IsTheProgramsIconEnlargedPixelForPixel) {
     const QImage icon(path);
     ASSERT_FALSE(icon.isNull()) << path.toStdString();
     EXPECT_TRUE(icon.hasAlphaChannel());
-    EXPECT_EQ(differenceFromIcon(icon, size / 32), "");
+    EXPECT_EQ(iconDifference(icon, size / 32), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(InstalledTree, ThemeIcon, testing::ValuesIn(IconSizes),

@@ -7,39 +7,18 @@
 #include "logic/site_table.h"
 #include "tests/packaging/desktop_files.h"
 #include "tests/packaging/packaging_facts.h"
+#include "tests/support/pictures.h"
 #include "tests/support/x_client.h"
 #include "tests/support/x_server.h"
 #include "ui/game_text.h"
 
 #include <QDir>
 #include <chrono>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <thread>
 
 namespace gachapoko::test {
 namespace {
-
-// How the window fails to show the 200x200 `picture` as painted, or an empty string when it does
-// not. The picture sits inside a 2-pixel border; its last column is under the border's far side.
-std::string pictureDifference(const QImage& shot, const QImage& picture) {
-    if (shot.width() < 2 + 199 || shot.height() < 2 + 200) {
-        return "the window is too small for the picture";
-    }
-    const QImage expected = picture.convertToFormat(QImage::Format_RGB32);
-    int wrong = 0;
-    char first[80] = "";
-    for (int y = 0; y < 200; ++y) {
-        for (int x = 0; x < 199; ++x) {
-            const QRgb shown = shot.pixel(x + 2, y + 2);
-            if (shown != expected.pixel(x, y) && wrong++ == 0) {
-                std::snprintf(first, sizeof first, ", the first at %d,%d: %08x, painted %08x", x, y,
-                              shown, expected.pixel(x, y));
-            }
-        }
-    }
-    return wrong == 0 ? std::string() : std::to_string(wrong) + " pixels differ" + first;
-}
 
 TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
     const TemporaryDirectory root;
@@ -76,11 +55,12 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
     const std::optional<QImage> title = loadPicture(TitlePicture);
     ASSERT_TRUE(title.has_value());
     QImage shot = client.grab(window);
-    for (int tries = 0; tries < 100 && !pictureDifference(shot, *title).empty(); ++tries) {
+    for (int tries = 0; tries < 100 && !pictureOnScreenDifference(shot, *title).empty(); ++tries) {
         std::this_thread::sleep_for(50ms);
         shot = client.grab(window);
     }
-    EXPECT_EQ(pictureDifference(shot, *title), "") << "the title picture is not on the screen";
+    EXPECT_EQ(pictureOnScreenDifference(shot, *title), "")
+        << "the title picture is not on the screen";
     EXPECT_EQ(shot.size(), QSize(201, 273));
     if (const QString dir = qEnvironmentVariable("GACHAPOKO_SCREENSHOT_DIR"); !dir.isEmpty()) {
         EXPECT_TRUE(shot.save(dir + QStringLiteral("/packaged-welcome.png")));
@@ -96,9 +76,9 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
     const std::vector<QImage> icons = client.icons(window);
     ASSERT_EQ(icons.size(), 2u);
     EXPECT_EQ(icons[0].size(), QSize(32, 32));
-    EXPECT_EQ(differenceFromIcon(icons[0], 1), "");
+    EXPECT_EQ(iconDifference(icons[0], 1), "");
     EXPECT_EQ(icons[1].size(), QSize(64, 64));
-    EXPECT_EQ(differenceFromIcon(icons[1], 2), "");
+    EXPECT_EQ(iconDifference(icons[1], 2), "");
 
     client.askToClose(window);
     ASSERT_TRUE(game.waitForEnd(5s)) << "the game did not end when its window closed";
