@@ -116,6 +116,8 @@ protected:
     }
 
     EventRecorder m_nameChanges{"object:property-change:accessible-name"};
+    EventRecorder m_newChildren{"object:children-changed:add"};
+    EventRecorder m_showing{"object:state-changed:showing"};
     TemporaryDirectory m_home;
     std::unique_ptr<Process> m_game;
     Accessible m_application;
@@ -151,6 +153,14 @@ TEST_F(ScreenReader, TheWelcomeScreenIsAFrameWithTheTitlePictureAndNext) {
 TEST_F(ScreenReader, OnTheMapThePictureIsAnnouncedAndTheSitesCanBeFound) {
     goToTheMap();
     EXPECT_TRUE(pictureIsAnnouncedAs("地図"));
+    // Each site that comes onto the map is announced as a new child of the picture.
+    EXPECT_TRUE(waitUntil(
+        [this] {
+            return std::count_if(m_newChildren.events().begin(), m_newChildren.events().end(),
+                                 [](const auto& e) { return e.role == ATSPI_ROLE_IMAGE; }) ==
+                   SiteCount;
+        },
+        5000));
     EXPECT_EQ(captionLines(), (std::vector<std::string>{"", utf8(MapInstruction), ""}));
     EXPECT_FALSE(next().has(ATSPI_STATE_SHOWING));
     // The hidden button still offers its Press action; pressing it changes nothing.
@@ -194,6 +204,15 @@ TEST_F(ScreenReader, InAnEncounterThePictureNamesTheResidentAndTheSitesAreGone) 
 
     ASSERT_TRUE(waitUntil([this] { return picture().name() == "若者"; }, 5000));
     EXPECT_TRUE(pictureIsAnnouncedAs("若者"));
+    // Each site showed as it came onto the map, and stops showing as it leaves.
+    EXPECT_TRUE(waitUntil(
+        [this] {
+            return std::count_if(m_showing.events().begin(), m_showing.events().end(),
+                                 [](const auto& e) {
+                                     return e.role == ATSPI_ROLE_PUSH_BUTTON && e.name != "Next";
+                                 }) == 2 * SiteCount;
+        },
+        5000));
     EXPECT_TRUE(picture().children().empty());
     EXPECT_FALSE(town.has(ATSPI_STATE_SHOWING));
     EXPECT_FALSE(town.has(ATSPI_STATE_VISIBLE));

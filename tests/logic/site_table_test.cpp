@@ -43,6 +43,35 @@ TEST(SiteTable, EveryTextFitsEighteenCharacters) {
     }
 }
 
+// What a screen reader hears: each picture's description, the residents' named as the map names
+// them, and each site's name as its hover captions read.
+TEST(SiteTable, NamesForAScreenReader) {
+    const std::pair<PictureId, const char*> pictures[] = {
+        {TitlePicture, "タイトル「ガチャポコ」"},
+        {MapPicture, "地図"},
+        {SumoWrestlerPicture, "力士"},
+        {DwarfPicture, "ドワーフ"},
+        {YoungManPicture, "若者"},
+        {EldestSonPicture, "長男"},
+        {SecondSonPicture, "次男"},
+        {GoddessPicture, "女神"},
+        {FinalOpponentPicture, "最後の敵"},
+        {FinalOpponentBeatenPicture, "倒れた最後の敵"},
+        {ClosingPicture, "エンディング「The End」"},
+        {100, ""},
+        {112, ""}};
+    for (const auto& [id, words] : pictures) {
+        EXPECT_EQ(toUtf8(pictureDescription(id)), words) << id;
+    }
+    const char* const sites[] = {"森林・ドワーフ", "山・力士",   "湖・女神",
+                                 "街・若者",       "住宅・次男", "海岸・長男"};
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
+        EXPECT_EQ(toUtf8(siteDescription(i)), sites[i]) << i;
+    }
+    EXPECT_EQ(siteDescription(-1), u"");
+    EXPECT_EQ(siteDescription(SiteCount), u"");
+}
+
 TEST(SiteTable, SpecialCharactersAreTheExactCodePoints) {
     EXPECT_EQ(PressesLiteral, u"押した回数\u3000");
     EXPECT_EQ(FinalOpponentBeatenLines[2],

@@ -1,8 +1,5 @@
-// Small readers for the installed desktop files and the icon comparison the tests share.
+// Small readers for the installed desktop files.
 #include "tests/packaging/desktop_files.h"
-
-#include "assets/bitmap_decoder.h"
-#include "assets/embedded_pictures.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -66,28 +63,6 @@ Metainfo readMetainfo(const QString& path) {
         }
     }
     return metainfo;
-}
-
-std::string differenceFromIcon(const QImage& image, int factor) {
-    const DecodedBitmap icon = decodeIconBitmap(embeddedIconData());
-    if (!icon.image) {
-        return "the built-in icon does not decode";
-    }
-    const QImage expected = icon.image->convertToFormat(QImage::Format_ARGB32);
-    const QImage actual = image.convertToFormat(QImage::Format_ARGB32);
-    if (actual.size() != expected.size() * factor) {
-        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height());
-    }
-    // A see-through pixel is the same whatever colour it carries.
-    const auto same = [](QRgb a, QRgb b) { return a == b || (qAlpha(a) == 0 && qAlpha(b) == 0); };
-    for (int y = 0; y < actual.height(); ++y) {
-        for (int x = 0; x < actual.width(); ++x) {
-            if (!same(actual.pixel(x, y), expected.pixel(x / factor, y / factor))) {
-                return "pixel " + std::to_string(x) + "," + std::to_string(y);
-            }
-        }
-    }
-    return {};
 }
 
 } // namespace gachapoko::test

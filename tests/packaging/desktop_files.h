@@ -1,12 +1,10 @@
-// Reading what an installation holds: its files, the desktop entry's keys, the metainfo's ids,
-// and whether an icon is the program's own icon enlarged.
+// Reading what an installation holds: its files, the desktop entry's keys and the metainfo's
+// ids.
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <map>
-#include <string>
 
 namespace gachapoko::test {
 
@@ -27,9 +25,5 @@ struct Metainfo {
 
 // The metainfo's component id, launchable, first listed (latest) release, licence and rating.
 Metainfo readMetainfo(const QString& path);
-
-// Where `image` differs from the program's 32x32 icon enlarged `factor` times pixel for pixel
-// (every pixel a factor-by-factor block), or an empty string when it does not.
-std::string differenceFromIcon(const QImage& image, int factor);
 
 } // namespace gachapoko::test

@@ -1,24 +1,26 @@
-// The Debian package CPack makes of this build: its control fields (the computed library
-// dependencies and the font), its contents under Debian's directories with root's ownership,
-// lintian's verdict, and an install and removal by dpkg in a private root, which touches
-// nothing of the machine's own installation.
-#include "tests/packaging/command.h"
+// The Debian package CPack makes of this build: its dependencies (the libraries dpkg-shlibdeps
+// finds and the font), its contents under Debian's directories with root's ownership,
+// lintian's verdict, an install and removal by dpkg in a private root, which touches nothing of
+// the machine's own installation, and a second packaging that gives the same bytes.
 #include "tests/packaging/packaging_facts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <map>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace gachapoko::test {
 namespace {
 
-QString controlField(const QString& field) {
-    return runCommand(DpkgDeb, {QStringLiteral("--field"), packageFile(), field}).out.trimmed();
+QString controlField(const std::string& field) {
+    return outputOf(
+               run(DpkgDeb, {"--field", packageFile().toStdString(), field}, toolEnvironment()))
+        .trimmed();
 }
 
 TEST(Package, IsTheOnlyFileCPackLeftUnderItsDebianName) {
@@ -26,27 +28,11 @@ TEST(Package, IsTheOnlyFileCPackLeftUnderItsDebianName) {
     EXPECT_EQ(packages, QStringList{QFileInfo(packageFile()).fileName()});
 }
 
-TEST(Package, ControlFieldsNameTheGameItsSectionAndArchitecture) {
-    const std::map<QString, QString> expected = {
-        {QStringLiteral("Package"), QStringLiteral("gachapoko")},
-        {QStringLiteral("Version"), Version},
-        {QStringLiteral("Section"), QStringLiteral("games")},
-        {QStringLiteral("Priority"), QStringLiteral("optional")},
-        {QStringLiteral("Architecture"), architecture()},
-    };
-    for (const auto& [field, value] : expected) {
-        EXPECT_EQ(controlField(field), value) << field.toStdString();
-    }
-    EXPECT_TRUE(controlField(QStringLiteral("Maintainer")).contains(QLatin1Char('@')));
-    EXPECT_TRUE(controlField(QStringLiteral("Description"))
-                    .startsWith(QStringLiteral("press the mouse buttons as fast as you can\n")));
-}
-
 // The libraries come from dpkg-shlibdeps, with the versions the program needs; the font is named
 // by hand, since the program asks for it by name at run time.
 TEST(Package, DependsOnTheLibrariesItLinksAndTheJapaneseFont) {
     const QStringList depends =
-        controlField(QStringLiteral("Depends")).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+        controlField("Depends").split(QStringLiteral(", "), Qt::SkipEmptyParts);
     QStringList names;
     for (const QString& dependency : depends) {
         names << dependency.section(QLatin1Char(' '), 0, 0);
@@ -81,11 +67,11 @@ struct Entry {
 };
 
 std::vector<Entry> contents() {
-    const CommandResult listing =
-        runCommand(DpkgDeb, {QStringLiteral("--contents"), packageFile()});
+    const Finished listing =
+        run(DpkgDeb, {"--contents", packageFile().toStdString()}, toolEnvironment());
     std::vector<Entry> entries;
     const QRegularExpression line(QStringLiteral(R"(^(\S+) (\S+)\s+\d+ \S+ \S+ \./(.*)$)"));
-    for (const QString& text : listing.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    for (const QString& text : outputOf(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const auto match = line.match(text);
         if (match.hasMatch()) {
             entries.push_back({match.captured(1), match.captured(2), match.captured(3)});
@@ -118,16 +104,12 @@ TEST(Package, HoldsTheInstalledFilesInDebiansDirectoriesOwnedByRoot) {
 // explanation of each.
 TEST(Package, LintianFindsNoErrorsOrWarnings) {
     // Lintian leaves scratch files in its temporary directory: give it one of the test's own.
-    QTemporaryDir scratch;
-    ASSERT_TRUE(scratch.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TMPDIR"), scratch.path());
-    const CommandResult lintian = runCommand(Lintian,
-                                             {QStringLiteral("--info"), QStringLiteral("--fail-on"),
-                                              QStringLiteral("error,warning"), packageFile()},
-                                             environment, 120000);
+    const TemporaryDirectory scratch;
+    const Finished lintian =
+        run(Lintian, {"--info", "--fail-on", "error,warning", packageFile().toStdString()},
+            toolEnvironment().set("TMPDIR", scratch.path().string()), 120s);
     EXPECT_TRUE(lintian.succeeded()) << lintian.report();
-    EXPECT_FALSE(lintian.out.contains(
+    EXPECT_FALSE(outputOf(lintian).contains(
         QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption)))
         << lintian.report();
 }
@@ -135,13 +117,12 @@ TEST(Package, LintianFindsNoErrorsOrWarnings) {
 // None of the package's files belongs to another package installed here, so dpkg will not refuse
 // to install it for overwriting someone else's file.
 TEST(Package, ClaimsNoFileOfAnotherInstalledPackage) {
-    QStringList paths;
+    std::vector<std::string> search{"--search"};
     for (const QString& file : expectedFiles(DebianInstallDirs)) {
-        paths << QLatin1Char('/') + file;
+        search.push_back("/" + file.toStdString());
     }
-    const CommandResult owners =
-        runCommand(DpkgQuery, QStringList{QStringLiteral("--search")} + paths);
-    for (const QString& line : owners.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    const Finished owners = run(DpkgQuery, search, toolEnvironment());
+    for (const QString& line : outputOf(owners).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         EXPECT_TRUE(line.startsWith(QStringLiteral("gachapoko: "))) << line.toStdString();
     }
 }
@@ -155,18 +136,18 @@ bool writePrivateDatabase(const QString& root, std::string& problem) {
         problem = "cannot create " + admin.toStdString();
         return false;
     }
-    const CommandResult installed = runCommand(
-        DpkgQuery,
-        {QStringLiteral("--show"),
-         QStringLiteral("--showformat=${db:Status-Abbrev}\t${binary:Package}\t${Package}\t"
-                        "${Version}\t${Architecture}\t${Multi-Arch}\t${Provides}\t"
-                        "${Maintainer}\t${binary:Summary}\n")});
+    const Finished installed =
+        run(DpkgQuery,
+            {"--show", "--showformat=${db:Status-Abbrev}\t${binary:Package}\t${Package}\t"
+                       "${Version}\t${Architecture}\t${Multi-Arch}\t${Provides}\t"
+                       "${Maintainer}\t${binary:Summary}\n"},
+            toolEnvironment());
     if (!installed.succeeded()) {
         problem = installed.report();
         return false;
     }
     QString status;
-    for (const QString& line : installed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    for (const QString& line : outputOf(installed).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QStringList field = line.split(QLatin1Char('\t'));
         if (field.size() != 9 || field[0] != QStringLiteral("ii ") ||
             field[2] == QStringLiteral("gachapoko")) {
@@ -200,37 +181,76 @@ bool writePrivateDatabase(const QString& root, std::string& problem) {
 // private root: the dependencies must be met by what this machine has installed, every file
 // must arrive, and removal must leave nothing but dpkg's own records.
 TEST(Package, InstallsAndRemovesCleanlyInAPrivateRoot) {
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
+    const TemporaryDirectory root;
+    const QDir rootDir(QString::fromStdString(root.path().string()));
     std::string problem;
-    ASSERT_TRUE(writePrivateDatabase(root.path(), problem)) << problem;
-    const QStringList dpkg = {QStringLiteral("--root=") + root.path(),
-                              QStringLiteral("--log=") + root.filePath(QStringLiteral("dpkg.log")),
-                              QStringLiteral("--force-not-root")};
+    ASSERT_TRUE(writePrivateDatabase(rootDir.path(), problem)) << problem;
+    const auto dpkg = [&](const std::string& action, const std::string& what) {
+        return run(Dpkg,
+                   {"--root=" + root.path().string(),
+                    "--log=" + (root.path() / "dpkg.log").string(), "--force-not-root", action,
+                    what},
+                   toolEnvironment());
+    };
 
-    const CommandResult install =
-        runCommand(Dpkg, dpkg + QStringList{QStringLiteral("--install"), packageFile()});
+    const Finished install = dpkg("--install", packageFile().toStdString());
     ASSERT_TRUE(install.succeeded()) << install.report();
-    EXPECT_FALSE(install.err.contains(QStringLiteral("warning"))) << install.report();
-    const CommandResult status = runCommand(
-        Dpkg, dpkg + QStringList{QStringLiteral("--status"), QStringLiteral("gachapoko")});
-    EXPECT_TRUE(status.out.contains(QStringLiteral("Status: install ok installed")))
+    EXPECT_EQ(install.err.find("warning"), std::string::npos) << install.report();
+    const Finished status = dpkg("--status", "gachapoko");
+    EXPECT_NE(status.out.find("Status: install ok installed"), std::string::npos)
         << status.report();
     for (const QString& file : expectedFiles(DebianInstallDirs)) {
-        EXPECT_TRUE(QFileInfo::exists(root.filePath(file))) << file.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(rootDir.filePath(file))) << file.toStdString();
     }
 
-    const CommandResult remove = runCommand(
-        Dpkg, dpkg + QStringList{QStringLiteral("--remove"), QStringLiteral("gachapoko")});
+    const Finished remove = dpkg("--remove", "gachapoko");
     ASSERT_TRUE(remove.succeeded()) << remove.report();
-    const CommandResult after = runCommand(
-        Dpkg, dpkg + QStringList{QStringLiteral("--status"), QStringLiteral("gachapoko")});
+    const Finished after = dpkg("--status", "gachapoko");
     EXPECT_FALSE(after.succeeded()) << "still known to dpkg after removal:\n" << after.report();
     // Nothing is left but dpkg's records and its log: no file and no directory under usr.
-    EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("usr"))));
+    EXPECT_FALSE(QFileInfo::exists(rootDir.filePath(QStringLiteral("usr"))));
     const QStringList left =
-        QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        rootDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     EXPECT_EQ(left, (QStringList{QStringLiteral("dpkg.log"), QStringLiteral("var")}));
+}
+
+// The members of the Debian archive and the entries of its two archives, each with its mode,
+// owner, size and time to the second: where two packages that should be the same differ.
+std::string listing(const std::string& package) {
+    const Finished list =
+        run("/bin/sh",
+            {"-c",
+             "ar tv \"$0\" && dpkg-deb --ctrl-tarfile \"$0\" | tar -tv "
+             "--full-time && dpkg-deb --fsys-tarfile \"$0\" | tar -tv --full-time",
+             package},
+            toolEnvironment());
+    return list.succeeded() ? list.out : list.report();
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Packaging the same build again gives the same bytes, though it happens at another moment (any
+// time taken from the clock differs), stages the files in another folder and runs under a umask
+// that gives others no access. Neither run is given SOURCE_DATE_EPOCH: this is the default.
+TEST(Package, PackagingItAgainGivesTheSameBytes) {
+    const TemporaryDirectory again;
+    std::this_thread::sleep_for(1100ms);
+    const Finished cpack = run("/bin/sh",
+                               {"-c", "umask 077 && exec \"$0\" \"$@\"", Cpack, "-G", "DEB", "-B",
+                                again.path().string(), "--config", CpackConfig},
+                               toolEnvironment(), 120s);
+    ASSERT_TRUE(cpack.succeeded()) << cpack.report();
+    const QString first = packageFile();
+    const QString second = QString::fromStdString(again.path().string()) + QLatin1Char('/') +
+                           QFileInfo(first).fileName();
+    ASSERT_FALSE(bytesOf(first).isEmpty());
+    if (bytesOf(second) != bytesOf(first)) {
+        EXPECT_EQ(listing(first.toStdString()), listing(second.toStdString()));
+        ADD_FAILURE() << "the two packages differ";
+    }
 }
 
 } // namespace

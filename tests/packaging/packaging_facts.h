@@ -3,10 +3,12 @@
 // and the package, and the tools that check them.
 #pragma once
 
-#include "tests/packaging/command.h"
+#include "tests/support/environment.h"
+#include "tests/support/process.h"
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 namespace gachapoko::test {
 
@@ -17,18 +19,32 @@ inline const QString ProgramName = QStringLiteral("gachapoko");
 inline const QString InstalledDir = QStringLiteral(GACHAPOKO_INSTALLED_DIR);
 inline const QString PackageDir = QStringLiteral(GACHAPOKO_PACKAGE_DIR);
 
-inline const QString DesktopFileValidate = QStringLiteral(GACHAPOKO_DESKTOP_FILE_VALIDATE);
-inline const QString Appstreamcli = QStringLiteral(GACHAPOKO_APPSTREAMCLI);
-inline const QString Lintian = QStringLiteral(GACHAPOKO_LINTIAN);
-inline const QString Dpkg = QStringLiteral(GACHAPOKO_DPKG);
-inline const QString DpkgDeb = QStringLiteral(GACHAPOKO_DPKG_DEB);
-inline const QString DpkgQuery = QStringLiteral(GACHAPOKO_DPKG_QUERY);
-inline const QString Readelf = QStringLiteral(GACHAPOKO_READELF);
-inline const QString Gzip = QStringLiteral(GACHAPOKO_GZIP);
+inline const std::string DesktopFileValidate = GACHAPOKO_DESKTOP_FILE_VALIDATE;
+inline const std::string Appstreamcli = GACHAPOKO_APPSTREAMCLI;
+inline const std::string Lintian = GACHAPOKO_LINTIAN;
+inline const std::string Dpkg = GACHAPOKO_DPKG;
+inline const std::string DpkgDeb = GACHAPOKO_DPKG_DEB;
+inline const std::string DpkgQuery = GACHAPOKO_DPKG_QUERY;
+inline const std::string Readelf = GACHAPOKO_READELF;
+inline const std::string Gzip = GACHAPOKO_GZIP;
+inline const std::string Cpack = GACHAPOKO_CPACK;
+// The CPack configuration of this build, which makes its Debian package.
+inline const std::string CpackConfig = GACHAPOKO_CPACK_CONFIG;
+
+// The tools run with this process's PATH and nothing else of its environment, so that nothing
+// of the machine's (a SOURCE_DATE_EPOCH, a locale, a temporary directory) changes what they do.
+inline Environment toolEnvironment() {
+    return Environment().pass("PATH");
+}
+
+// What a tool printed on its standard output, as text.
+inline QString outputOf(const Finished& finished) {
+    return QString::fromStdString(finished.out);
+}
 
 // This machine's architecture as Debian names it (amd64, arm64, ...).
 inline QString architecture() {
-    return runCommand(Dpkg, {QStringLiteral("--print-architecture")}).out.trimmed();
+    return outputOf(run(Dpkg, {"--print-architecture"}, toolEnvironment())).trimmed();
 }
 
 // The package CPack made, under the file name Debian's conventions give it.
