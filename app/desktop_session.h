@@ -1,63 +1,91 @@
-// What the game sets in its own environment before Qt starts, so that it leaves nothing behind
-// on a desktop that lacks parts of a full session (a bare X session, a build server, a kiosk):
-//
-// - The session bus. Without DBUS_SESSION_BUS_ADDRESS, libdbus would autolaunch a bus of its own
-//   through dbus-launch (package dbus-x11) when Qt first asks for one, leaving a dbus-daemon
-//   running and a file under ~/.dbus after the game has ended. The game uses the session's bus
-//   where there is one, found where libdbus would find it when the variable is missing (the
-//   socket in the runtime directory, or a bus already autolaunched for the X display, as a screen
-//   reader in a bare X session would have done), and otherwise does without one.
-// - The runtime directory. At start Qt looks for a Flatpak marker in XDG_RUNTIME_DIR, and where
-//   that is unset or unusable it creates $TMPDIR/runtime-<user> for the look. The game lends Qt
-//   an existing private directory for start-up instead, and restores the variable afterwards.
+// What the game sets in its own environment before Qt starts, on a desktop that may lack parts
+// of a full session or be hostile: it starts no program or bus because of what it reads, and
+// leaves nothing behind. The session bus is the environment's, else the one libdbus would find
+// (the runtime directory's, then one autolaunched for the X display) if it answers, else none;
+// an accessibility bus that would start something is set aside; Qt is lent a fit runtime
+// directory for its one look at start.
 #pragma once
 
+#include "app/display_announcements.h"
+
+#include <QTemporaryDir>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace gachapoko {
 
-class DesktopSession {
-public:
-    using Lookup = std::function<std::optional<std::string>(const char* name)>;
-    // The address of a bus already autolaunched for the X display, if any.
-    using DisplayBus = std::function<std::optional<std::string>()>;
-
-    // Decides from the variables `environment` gives and the file system (read only, never
-    // written) what to set. `uid` is the user the directories and the bus must belong to;
-    // `userRuntimeDir` is where the login manager keeps the user's runtime directory
-    // (/run/user/<uid>), used when the environment names none. `displayBus` is asked only when
-    // no other bus is found.
-    DesktopSession(const Lookup& environment, unsigned uid, const std::string& userRuntimeDir,
-                   const DisplayBus& displayBus);
-
-    // The session bus address to set, or nothing when the environment already names one.
-    // "disabled:" where there is no bus: an address libdbus refuses without starting anything.
-    const std::optional<std::string>& busAddress() const { return m_busAddress; }
-
-    // The directory to lend Qt as XDG_RUNTIME_DIR while it starts, or nothing when the
-    // environment's own is fit for it (or no private directory exists to lend).
-    const std::optional<std::string>& startupRuntimeDir() const { return m_startupRuntimeDir; }
-
-    // Sets the variables for Qt's start; `startupDone` puts the runtime directory back as it was.
-    void applyForStartup() const;
-    void startupDone() const;
-
-    // A directory Qt accepts as the runtime directory without changing it: a real directory
-    // (not a link) owned by `uid`, with mode 0700 exactly.
-    static bool isPrivateDirectory(const std::string& path, unsigned uid);
-
-private:
-    std::optional<std::string> m_busAddress;
-    std::optional<std::string> m_startupRuntimeDir;
-    std::optional<std::string> m_originalRuntimeDir;
+// What the start-up asks of its desktop: the system in the game (session_lookups.h), a table of
+// values in the tests.
+struct SessionLookups {
+    std::function<std::optional<std::string>(const char* name)> environment;
+    // The user the directories and buses must belong to.
+    unsigned uid = 0;
+    // Where the login manager keeps the user's runtime directory (/run/user/<uid>).
+    std::string userRuntimeDir;
+    // Asked at most once, and only when a bus or the display's announcement is needed.
+    std::function<DisplayAnnouncements()> display;
+    // Whether a bus the game found itself is the user's and answers in time.
+    std::function<bool(const std::string& address)> busAnswers;
 };
 
-// A variable of this process's environment; nothing when it is unset.
-std::optional<std::string> environmentVariable(const char* name);
+// The runtime directory lent to Qt for its start: an existing private directory, or where none
+// exists a private temporary one made in `temporaryIn` and removed right after.
+struct RuntimeDirLoan {
+    std::string existing;
+    std::string temporaryIn;
 
-// The session plan for this process: its environment and its effective user.
-DesktopSession currentDesktopSession();
+    bool operator==(const RuntimeDirLoan&) const = default;
+};
+
+class DesktopSession {
+public:
+    // Variables to set for the whole run; nothing as a value unsets the variable.
+    using Changes = std::map<std::string, std::optional<std::string>>;
+
+    explicit DesktopSession(const SessionLookups& lookups);
+
+    const Changes& changes() const { return m_changes; }
+    // Nothing where the environment's own runtime directory is fit.
+    const std::optional<RuntimeDirLoan>& runtimeDirLoan() const { return m_loan; }
+    // One line for each value set aside, saying which and why.
+    const std::vector<std::string>& warnings() const { return m_warnings; }
+    // Why the X display that Qt is to use refused the game or dropped it; empty otherwise.
+    const std::string& displayFailure() const { return m_displayFailure; }
+
+private:
+    void decideRuntimeDir(const SessionLookups& lookups);
+    void decideSessionBus(const SessionLookups& lookups);
+    void decideAccessibilityBus(const SessionLookups& lookups);
+    const DisplayAnnouncements& announcements(const SessionLookups& lookups);
+    void setAside(const std::string& what, const std::string& why);
+
+    Changes m_changes;
+    std::optional<RuntimeDirLoan> m_loan;
+    std::vector<std::string> m_warnings;
+    std::string m_displayFailure;
+    std::vector<std::string> m_fitRuntimeDirs;
+    bool m_busInUse = true;
+    std::optional<DisplayAnnouncements> m_announcements;
+};
+
+// Holds the session's settings for Qt's start: sets the changes, lends the runtime directory
+// (making a temporary one where needed); when it goes, XDG_RUNTIME_DIR is as it was and the
+// temporary directory is gone.
+class SessionForStart {
+public:
+    explicit SessionForStart(const DesktopSession& session);
+    SessionForStart(const SessionForStart&) = delete;
+    SessionForStart& operator=(const SessionForStart&) = delete;
+    ~SessionForStart();
+
+private:
+    bool m_lent = false;
+    std::optional<std::string> m_runtimeDirBefore;
+    std::unique_ptr<QTemporaryDir> m_temporary;
+};
 
 } // namespace gachapoko

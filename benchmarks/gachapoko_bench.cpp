@@ -1,10 +1,13 @@
-// Prints how long the game takes for what it does most: decoding a picture when a scene changes,
-// counting a press in the game logic, carrying a press from the mouse through the window's
-// routing to the count, and how long a ten-second bout really lasts, plus the program's peak
-// memory. Run it from a release build:
+// Prints how long the game takes for what it does most: its start, from main to the first frame
+// of its window, step by step; decoding a picture when a scene changes, counting a press in the
+// game logic, carrying a press from the mouse through the window's routing to the count, and how
+// long a ten-second bout really lasts, plus the program's peak memory. Run it from a release
+// build:
 //     QT_QPA_PLATFORM=offscreen build/release/benchmarks/gachapoko_bench [--bouts N]
-// N ten-second bouts are timed (5 unless given; 0 leaves them out).
+// N ten-second bouts are timed (5 unless given; 0 leaves them out). With --start-only it prints
+// the start and ends (gachapoko_first_frame runs it so on its X server).
 #include "app/application_start.h"
+#include "app/game_window.h"
 #include "assets/picture_lookup.h"
 #include "logic/game.h"
 #include "ui/bout_timer.h"
@@ -131,8 +134,9 @@ void benchWindowPresses() {
 }
 
 const char* timerKind() {
-    return gachapoko::BoutTimer().usesTimerFd() ? "the game's bout timer (timerfd)"
-                                                : "the game's bout timer (QTimer)";
+    return gachapoko::BoutTimer().clock() == gachapoko::BoutTimer::Clock::TimerFd
+               ? "the game's bout timer (timerfd)"
+               : "the game's bout timer (QTimer)";
 }
 
 struct BoutTimes {
@@ -192,18 +196,63 @@ void benchBoutLength(int bouts) {
     plain.print("Qt's precise QTimer, 2 bouts");
 }
 
+// Ends the wait at the window's first paint.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QEventLoop& loop) : m_loop(loop) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            m_loop.quit();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop& m_loop;
+};
+
+// The game's own start, the way main does it, until its window has painted once.
+void benchStart(gachapoko::StartSteps& steps) {
+    const auto window = gachapoko::openGameWindow(&steps);
+    QEventLoop loop;
+    FirstPaint firstPaint(loop);
+    window->installEventFilter(&firstPaint);
+    loop.exec();
+    QCoreApplication::processEvents();
+    steps.done("the first frame painted");
+    std::printf("Start, from main (on the %s platform):\n",
+                qPrintable(QGuiApplication::platformName()));
+    auto previous = steps.begin();
+    for (const gachapoko::StartSteps::Step& step : steps.steps()) {
+        std::printf("  %-36s %7.2f ms, %7.2f ms from main\n", step.name.c_str(),
+                    std::chrono::duration<double, std::milli>(step.end - previous).count(),
+                    std::chrono::duration<double, std::milli>(step.end - steps.begin()).count());
+        previous = step.end;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::unique_ptr<QApplication> application = gachapoko::startApplication(argc, argv);
+    gachapoko::StartSteps steps;
+    const std::unique_ptr<QApplication> application =
+        gachapoko::startApplication(argc, argv, &steps);
     if (!application) {
         return 1;
     }
     int bouts = 5;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--bouts") == 0) {
+    bool startOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--bouts") == 0 && i + 1 < argc) {
             bouts = std::atoi(argv[i + 1]);
         }
+        startOnly = startOnly || std::strcmp(argv[i], "--start-only") == 0;
+    }
+    benchStart(steps);
+    if (startOnly) {
+        return 0;
     }
     benchDecoding();
     benchLogicPresses();

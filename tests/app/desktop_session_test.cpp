@@ -1,204 +1,269 @@
-// The session bus and the runtime directory the game gives Qt. A fault here either starts a bus
-// daemon that outlives the game, leaves a directory under /tmp, or cuts a screen reader off
-// from the user's real session bus.
+// What the game gives Qt of its desktop, decided from lookups a table answers here. A fault
+// either starts a program or a bus because of a hostile value, leaves a directory behind, hangs
+// the start on a bus that never answers, or cuts a screen reader off from the user's real bus.
 #include "app/desktop_session.h"
+#include "app/session_lookups.h"
+#include "tests/support/environment.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <map>
-#include <string>
-#include <sys/socket.h>
+#include <set>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace gachapoko::test {
 namespace {
 
 namespace fs = std::filesystem;
+using Variables = std::map<std::string, std::string>;
+using Changes = DesktopSession::Changes;
 
-// A scratch folder with directories of chosen modes and a listening bus socket where asked.
+// Directories of chosen modes under a folder of the test's own.
 class Scratch {
 public:
-    Scratch() {
-        char pattern[] = "/tmp/gachapoko-session-XXXXXX";
-        m_root = mkdtemp(pattern);
-    }
-    ~Scratch() {
-        for (int fd : m_sockets) {
-            close(fd);
-        }
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
     std::string dir(const std::string& name, mode_t mode) {
-        const std::string path = m_root + "/" + name;
-        mkdir(path.c_str(), 0700);
+        const fs::path path = m_root.path() / name;
+        fs::create_directory(path);
         chmod(path.c_str(), mode);
-        return path;
+        return path.string();
     }
-
-    void busIn(const std::string& dir) {
-        const std::string path = dir + "/bus";
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, sizeof address.sun_path - 1);
-        ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-        m_sockets.push_back(fd);
-    }
-
     std::string link(const std::string& name, const std::string& target) {
-        const std::string path = m_root + "/" + name;
+        const fs::path path = m_root.path() / name;
         fs::create_directory_symlink(target, path);
-        return path;
+        return path.string();
     }
-
-    std::string missing() const { return m_root + "/missing"; }
+    std::string missing() const { return (m_root.path() / "missing").string(); }
 
 private:
-    std::string m_root;
-    std::vector<int> m_sockets;
+    TemporaryDirectory m_root;
 };
 
-using Environment = std::map<std::string, std::string>;
+struct Desktop {
+    Variables environment = {};
+    DisplayAnnouncements display = {};
+    std::set<std::string> answering = {}; // the bus addresses that answer
+    std::string userRuntimeDir = {};
+};
 
-DesktopSession sessionIn(const Environment& environment, const std::string& userRuntimeDir,
-                         const std::optional<std::string>& displayBus = std::nullopt) {
-    const auto lookup = [&](const char* name) -> std::optional<std::string> {
-        const auto found = environment.find(name);
-        return found == environment.end() ? std::nullopt : std::optional(found->second);
+DesktopSession sessionOf(const Desktop& desktop) {
+    SessionLookups lookups;
+    lookups.environment = [&](const char* name) -> std::optional<std::string> {
+        const auto found = desktop.environment.find(name);
+        return found == desktop.environment.end() ? std::nullopt : std::optional(found->second);
     };
-    return DesktopSession(lookup, static_cast<unsigned>(geteuid()), userRuntimeDir,
-                          [&] { return displayBus; });
+    lookups.uid = static_cast<unsigned>(geteuid());
+    lookups.userRuntimeDir = desktop.userRuntimeDir;
+    lookups.display = [&] { return desktop.display; };
+    lookups.busAnswers = [&](const std::string& address) {
+        return desktop.answering.count(address) > 0;
+    };
+    return DesktopSession(lookups);
 }
 
-constexpr const char* DisplaysBus = "unix:path=/tmp/dbus-autolaunched,guid=0123";
+DisplayAnnouncements announcing(std::optional<std::string> sessionBus,
+                                std::optional<std::string> accessibilityBus = std::nullopt) {
+    return {std::move(sessionBus), std::move(accessibilityBus), {}};
+}
 
-TEST(DesktopSession, AnAddressInTheEnvironmentIsLeftAlone) {
+TEST(DesktopSession, HostileOrBrokenValuesStartNothingAndFallBackToNoBus) {
     Scratch scratch;
     const std::string runtime = scratch.dir("runtime", 0700);
-    const auto session = sessionIn(
-        {{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/somewhere/bus"}, {"XDG_RUNTIME_DIR", runtime}},
-        scratch.missing());
-    EXPECT_FALSE(session.busAddress().has_value());
-    EXPECT_FALSE(session.startupRuntimeDir().has_value());
-}
-
-TEST(DesktopSession, WithoutAnAddressTheBusInTheRuntimeDirectoryIsUsed) {
-    Scratch scratch;
-    const std::string runtime = scratch.dir("runtime", 0700);
-    scratch.busIn(runtime);
-    const auto session = sessionIn({{"XDG_RUNTIME_DIR", runtime}, {"DBUS_SESSION_BUS_ADDRESS", ""}},
-                                   scratch.missing());
-    EXPECT_EQ(session.busAddress(), "unix:path=" + runtime + "/bus");
-    EXPECT_FALSE(session.startupRuntimeDir().has_value());
-}
-
-// A bare X session started without the login manager's variables still has its bus there.
-TEST(DesktopSession, WithoutAnyVariableTheUsersRuntimeDirectoryLendsItsBusAndItself) {
-    Scratch scratch;
-    const std::string userRuntime = scratch.dir("user-runtime", 0700);
-    scratch.busIn(userRuntime);
-    const auto session = sessionIn({}, userRuntime);
-    EXPECT_EQ(session.busAddress(), "unix:path=" + userRuntime + "/bus");
-    EXPECT_EQ(session.startupRuntimeDir(), userRuntime);
-}
-
-// A screen reader started in a bare X session autolaunches a bus for the display; the game joins
-// it (no new bus is started for that), but the session's own bus comes first.
-TEST(DesktopSession, ABusAlreadyAutolaunchedForTheDisplayIsUsedWhenNothingNearerIs) {
-    Scratch scratch;
-    const std::string runtime = scratch.dir("runtime", 0700);
-    EXPECT_EQ(
-        sessionIn({{"XDG_RUNTIME_DIR", runtime}}, scratch.missing(), DisplaysBus).busAddress(),
-        DisplaysBus);
-    scratch.busIn(runtime);
-    EXPECT_EQ(
-        sessionIn({{"XDG_RUNTIME_DIR", runtime}}, scratch.missing(), DisplaysBus).busAddress(),
-        "unix:path=" + runtime + "/bus");
-    EXPECT_FALSE(sessionIn({{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/somewhere/bus"}},
-                           scratch.missing(), DisplaysBus)
-                     .busAddress()
-                     .has_value());
-}
-
-TEST(DesktopSession, WithNoBusAnywhereTheGameDoesWithoutOne) {
-    Scratch scratch;
-    const std::string runtime = scratch.dir("runtime", 0700);
-    const std::string home = scratch.dir("home", 0700);
+    const std::string runtimeBus = "unix:path=" + runtime + "/bus";
+    const std::string user = scratch.dir("user", 0700);
+    const std::string userBus = "unix:path=" + user + "/bus";
+    // Every byte outside [-0-9A-Za-z_/.\*] is escaped, or the name would add transports.
+    const std::string odd = scratch.dir("x;unixexec:path=%2c,=", 0700);
+    const std::string oddBus =
+        "unix:path=" + odd.substr(0, odd.rfind('/')) + "/x%3bunixexec%3apath%3d%252c%2c%3d/bus";
+    const std::string displayBus = "unix:abstract=/tmp/dbus-a,guid=0123";
+    const std::string elsewhere = "unix:path=/somewhere/bus";
+    const Variables inRuntime = {{"XDG_RUNTIME_DIR", runtime}};
+    const Variables onX = {{"XDG_RUNTIME_DIR", runtime}, {"DISPLAY", ":9"}};
+    const Variables onXWithBus = {
+        {"XDG_RUNTIME_DIR", runtime}, {"DISPLAY", ":9"}, {"DBUS_SESSION_BUS_ADDRESS", elsewhere}};
+    const auto given = [&](const std::string& address) {
+        return Variables{{"XDG_RUNTIME_DIR", runtime}, {"DBUS_SESSION_BUS_ADDRESS", address}};
+    };
+    const Changes noBus = {{"DBUS_SESSION_BUS_ADDRESS", "disabled:"}};
     struct Case {
         const char* name;
-        Environment environment;
+        Desktop desktop;
+        Changes changes;
+        bool warns;
     };
-    for (const Case& c : {Case{"runtime directory without a bus", {{"XDG_RUNTIME_DIR", runtime}}},
-                          Case{"no runtime directory", {{"HOME", home}}}}) {
+    const Case cases[] = {
+        // Where the session has a bus, the game finds it as libdbus would.
+        {"an address in the environment", {given(elsewhere)}, {}, false},
+        {"the runtime directory's bus",
+         {inRuntime, {}, {runtimeBus}},
+         {{"DBUS_SESSION_BUS_ADDRESS", runtimeBus}},
+         false},
+        {"the user's runtime directory's bus",
+         {{}, {}, {userBus}, user},
+         {{"DBUS_SESSION_BUS_ADDRESS", userBus}},
+         false},
+        {"a bus autolaunched for the display",
+         {onX, announcing(displayBus), {displayBus}},
+         {{"DBUS_SESSION_BUS_ADDRESS", displayBus}},
+         false},
+        {"the runtime directory's bus before the display's",
+         {onX, announcing(displayBus), {displayBus, runtimeBus}},
+         {{"DBUS_SESSION_BUS_ADDRESS", runtimeBus}},
+         false},
+        {"a runtime directory named like an address",
+         {{{"XDG_RUNTIME_DIR", odd}}, {}, {oddBus}},
+         {{"DBUS_SESSION_BUS_ADDRESS", oddBus}},
+         false},
+        {"no bus anywhere", {onX}, noBus, false},
+        // A bus that takes connections and never answers would hold the start for ever.
+        {"the runtime directory's bus does not answer", {inRuntime}, noBus, false},
+        {"the display's bus does not answer", {onX, announcing(displayBus)}, noBus, true},
+        // Values that would start a program or a bus, or that libdbus cannot read.
+        {"autolaunch: in the environment", {given("autolaunch:")}, noBus, true},
+        {"unixexec: in the environment",
+         {given("unixexec:path=/usr/bin/touch,argv1=/tmp/p")},
+         noBus,
+         true},
+        {"autolaunch: after an address", {given(elsewhere + ";autolaunch:")}, noBus, true},
+        {"not an address", {given("bus")}, noBus, true},
+        {"a broken escape", {given("unix:path=%zz")}, noBus, true},
+        {"an unescaped space", {given("unix:path=/a b")}, noBus, true},
+        {"autolaunch: on the display",
+         {onX, announcing("autolaunch:"), {"autolaunch:"}},
+         noBus,
+         true},
+        {"unixexec: on the display",
+         {onX, announcing("unixexec:path=/bin/sh"), {"unixexec:path=/bin/sh"}},
+         noBus,
+         true},
+        {"a NUL first on the display",
+         {onX, announcing(std::string("\0", 1) + displayBus), {displayBus}},
+         noBus,
+         true},
+        {"a bus on another machine on the display",
+         {onX, announcing("tcp:host=example.org,port=4"), {"tcp:host=example.org,port=4"}},
+         noBus,
+         true},
+        // Qt's accessibility bridge connects to AT_SPI_BUS_ADDRESS, or to the display's AT_SPI_BUS.
+        {"unixexec: as the accessibility bus",
+         {{{"DBUS_SESSION_BUS_ADDRESS", elsewhere},
+           {"XDG_RUNTIME_DIR", runtime},
+           {"AT_SPI_BUS_ADDRESS", "unixexec:path=/bin/sh"}}},
+         {{"AT_SPI_BUS_ADDRESS", std::nullopt}},
+         true},
+        {"unixexec: as the display's accessibility bus",
+         {onXWithBus, announcing({}, "unixexec:path=/bin/sh")},
+         {{"AT_SPI_BUS_ADDRESS", "disabled:"}},
+         true},
+        {"the display's accessibility bus",
+         {onXWithBus, announcing({}, "unix:path=/a11y")},
+         {},
+         false},
+        {"the display's accessibility bus without a session bus",
+         {onX, announcing({}, "unixexec:path=/bin/sh")},
+         noBus,
+         false},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto session = sessionIn(c.environment, scratch.missing());
-        EXPECT_EQ(session.busAddress(), "disabled:");
+        Desktop desktop = c.desktop;
+        if (desktop.userRuntimeDir.empty()) {
+            desktop.userRuntimeDir = scratch.missing();
+        }
+        const DesktopSession session = sessionOf(desktop);
+        EXPECT_EQ(session.changes(), c.changes);
+        EXPECT_EQ(session.warnings().size(), c.warns ? 1u : 0u);
+        EXPECT_EQ(session.displayFailure(), "");
     }
 }
 
 // Qt creates $TMPDIR/runtime-<user> unless XDG_RUNTIME_DIR names a directory of the user's with
-// mode 0700: a private directory that exists is lent to it for the start instead.
-TEST(DesktopSession, AnUnfitRuntimeDirectoryIsReplacedByAnExistingPrivateOneForTheStart) {
+// mode 0700 whose name survives Qt's decoding: for its start it is lent one that does.
+TEST(DesktopSession, QtIsLentAFitRuntimeDirectoryForItsStart) {
     Scratch scratch;
-    const std::string home = scratch.dir("home", 0700);
-    const std::string userRuntime = scratch.dir("user-runtime", 0700);
+    const std::string runtime = scratch.dir("runtime", 0700);
+    const std::string user = scratch.dir("user", 0700);
     const std::string open = scratch.dir("open", 0755);
-    const std::string linked = scratch.link("linked", userRuntime);
+    const std::string notUtf8 = scratch.dir("runtime\xff", 0700);
+    const std::string temp = scratch.dir("temp", 0700);
+    const std::string linked = scratch.link("linked", runtime);
+    const RuntimeDirLoan userDir{user, {}};
+    const RuntimeDirLoan temporary{{}, "/tmp"};
     struct Case {
         const char* name;
-        Environment environment;
+        Variables environment;
         std::string userRuntimeDir;
-        std::optional<std::string> lent;
+        std::optional<RuntimeDirLoan> loan;
     };
     const Case cases[] = {
-        {"unset, the user's runtime directory exists", {{"HOME", home}}, userRuntime, userRuntime},
-        {"unset, only the home is private", {{"HOME", home}}, scratch.missing(), home},
-        {"empty", {{"XDG_RUNTIME_DIR", ""}, {"HOME", home}}, scratch.missing(), home},
-        {"open to others", {{"XDG_RUNTIME_DIR", open}, {"HOME", home}}, scratch.missing(), home},
-        {"a link", {{"XDG_RUNTIME_DIR", linked}, {"HOME", home}}, scratch.missing(), home},
-        {"missing",
-         {{"XDG_RUNTIME_DIR", scratch.missing()}, {"HOME", home}},
+        {"fit as it is", {{"XDG_RUNTIME_DIR", runtime}}, user, std::nullopt},
+        {"unset", {}, user, userDir},
+        {"open to others", {{"XDG_RUNTIME_DIR", open}}, user, userDir},
+        {"a link", {{"XDG_RUNTIME_DIR", linked}}, user, userDir},
+        {"not UTF-8", {{"XDG_RUNTIME_DIR", notUtf8}}, user, userDir},
+        {"nothing private exists", {{"XDG_RUNTIME_DIR", open}}, scratch.missing(), temporary},
+        {"nothing private, in TMPDIR",
+         {{"TMPDIR", temp}},
          scratch.missing(),
-         home},
-        {"nothing private to lend", {{"HOME", open}}, scratch.missing(), std::nullopt},
-        {"fit as it is",
-         {{"XDG_RUNTIME_DIR", userRuntime}, {"HOME", home}},
-         scratch.missing(),
-         std::nullopt},
+         RuntimeDirLoan{{}, temp}},
+        {"nothing private, TMPDIR not UTF-8", {{"TMPDIR", notUtf8}}, scratch.missing(), temporary},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(sessionIn(c.environment, c.userRuntimeDir).startupRuntimeDir(), c.lent);
+        const DesktopSession session = sessionOf({c.environment, {}, {}, c.userRuntimeDir});
+        EXPECT_EQ(session.runtimeDirLoan(), c.loan);
     }
 }
 
-TEST(DesktopSession, TheLentRuntimeDirectoryIsTakenBackAfterTheStart) {
-    Scratch scratch;
-    const std::string home = scratch.dir("home", 0700);
-    const std::string open = scratch.dir("open", 0755);
-    const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
-    const std::optional<std::string> saved =
-        savedRuntime ? std::optional<std::string>(savedRuntime) : std::nullopt;
+// A display that refuses the game or drops it ends the start with one line, where Qt is to use it.
+TEST(DesktopSession, ADisplayThatFailsTheLookupFailsTheStartOnlyWhereQtUsesIt) {
+    const DisplayAnnouncements refusing{
+        {}, {}, "the X server of display :9 refused the connection"};
+    EXPECT_EQ(sessionOf({{{"DISPLAY", ":9"}}, refusing}).displayFailure(), refusing.failure);
+    EXPECT_EQ(
+        sessionOf({{{"DISPLAY", ":9"}, {"QT_QPA_PLATFORM", "wayland"}}, refusing}).displayFailure(),
+        "");
+}
 
-    setenv("XDG_RUNTIME_DIR", open.c_str(), 1);
-    const auto session = sessionIn({{"XDG_RUNTIME_DIR", open}, {"HOME", home}}, scratch.missing());
-    session.applyForStartup();
-    EXPECT_STREQ(std::getenv("XDG_RUNTIME_DIR"), home.c_str());
-    session.startupDone();
-    EXPECT_STREQ(std::getenv("XDG_RUNTIME_DIR"), open.c_str());
+std::optional<std::string> variable(const char* name) {
+    return environmentVariable(name);
+}
 
-    if (saved) {
-        setenv("XDG_RUNTIME_DIR", saved->c_str(), 1);
+void restore(const char* name, const std::optional<std::string>& value) {
+    if (value) {
+        setenv(name, value->c_str(), 1);
     } else {
-        unsetenv("XDG_RUNTIME_DIR");
+        unsetenv(name);
     }
+}
+
+// While Qt starts, XDG_RUNTIME_DIR names the lent directory; afterwards it is as it was, and a
+// temporary directory made for the start is gone. The bus settings stay for the whole run.
+TEST(SessionForStart, LendsTheRuntimeDirectoryForTheStartOnly) {
+    Scratch scratch;
+    const std::string temp = scratch.dir("temp", 0700);
+    const std::string open = scratch.dir("open", 0755);
+    const auto savedRuntime = variable("XDG_RUNTIME_DIR");
+    const auto savedBus = variable("DBUS_SESSION_BUS_ADDRESS");
+    setenv("XDG_RUNTIME_DIR", open.c_str(), 1);
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    {
+        const DesktopSession session =
+            sessionOf({{{"XDG_RUNTIME_DIR", open}, {"TMPDIR", temp}}, {}, {}, scratch.missing()});
+        const SessionForStart settings(session);
+        const auto lent = variable("XDG_RUNTIME_DIR");
+        ASSERT_TRUE(lent.has_value());
+        EXPECT_EQ(fs::path(*lent).parent_path(), temp);
+        EXPECT_TRUE(isPrivateDirectory(*lent, static_cast<unsigned>(geteuid())));
+        EXPECT_EQ(variable("DBUS_SESSION_BUS_ADDRESS"), "disabled:");
+    }
+    EXPECT_EQ(variable("XDG_RUNTIME_DIR"), open);
+    EXPECT_TRUE(fs::is_empty(temp));
+    EXPECT_EQ(variable("DBUS_SESSION_BUS_ADDRESS"), "disabled:");
+
+    restore("XDG_RUNTIME_DIR", savedRuntime);
+    restore("DBUS_SESSION_BUS_ADDRESS", savedBus);
 }
 
 } // namespace

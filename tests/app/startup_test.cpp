@@ -1,25 +1,25 @@
 // The program started where it cannot open its window says why in one line and ends with
-// status 1: no abort, no core dump, no advice to reinstall it.
-#include "app/startup_checks.h"
+// status 1: no abort, no core dump, no advice to reinstall it, no lines of Xlib's or libxcb's.
+#include "app/missing_display.h"
+#include "tests/support/dropping_x_server.h"
+#include "tests/support/process.h"
+#include "tests/support/suite.h"
+#include "tests/support/x_server.h"
 
-#include <array>
-#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace gachapoko::test {
 namespace {
 
-struct Case {
-    const char* name;
-    std::map<std::string, std::string> environment;
-    bool noDisplay;
-};
-
 TEST(MissingDisplay, IsCertainOnlyWithoutAnyDisplayOrChosenPlatform) {
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> environment;
+        bool noDisplay;
+    };
     const Case cases[] = {
         {"nothing set", {}, true},
         {"both empty", {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, true},
@@ -37,66 +37,50 @@ TEST(MissingDisplay, IsCertainOnlyWithoutAnyDisplayOrChosenPlatform) {
     }
 }
 
-struct ProgramRun {
-    int status = -1;
-    std::string output;
-};
+TEST(Startup, ADisplayThatCannotBeUsedGivesOneLineAndStatusOne) {
+    const TemporaryDirectory home;
+    // A server that accepts only clients with its cookie (one Xauthority entry for any
+    // display), and a client without one.
+    const std::filesystem::path cookies = home.path() / "cookies";
+    const std::string name = "MIT-MAGIC-COOKIE-1";
+    std::ofstream(cookies) << std::string("\xff\xff\0\0\0\0\0\x12", 8) << name
+                           << std::string("\0\x10", 2) << std::string(16, 'c');
+    XServer refusing;
+    ASSERT_EQ(refusing.start({cookies}), "");
+    const DroppingXServer dropping;
+    ASSERT_NE(dropping.display(), "");
 
-// Runs the program with only `environment`, capturing what it prints on either stream.
-ProgramRun runProgram(const std::vector<std::string>& environment) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        return {};
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(pipeFds[1], STDOUT_FILENO);
-        dup2(pipeFds[1], STDERR_FILENO);
-        close(pipeFds[0]);
-        std::vector<char*> variables;
-        for (const std::string& variable : environment) {
-            variables.push_back(const_cast<char*>(variable.c_str()));
-        }
-        variables.push_back(nullptr);
-        char* const arguments[] = {const_cast<char*>(GACHAPOKO_EXECUTABLE), nullptr};
-        execve(GACHAPOKO_EXECUTABLE, arguments, variables.data());
-        _exit(127);
-    }
-    close(pipeFds[1]);
-    ProgramRun run;
-    std::array<char, 512> buffer{};
-    ssize_t got = 0;
-    while ((got = read(pipeFds[0], buffer.data(), buffer.size())) > 0) {
-        run.output.append(buffer.data(), static_cast<std::size_t>(got));
-    }
-    close(pipeFds[0]);
-    waitpid(pid, &run.status, 0);
-    return run;
-}
-
-TEST(Startup, WithoutADisplayTheProgramSaysSoInOneLineAndEndsWithStatusOne) {
-    const std::string home = "HOME=" + std::string(std::getenv("HOME") ? std::getenv("HOME") : "/");
+    const Environment session = Environment::privateSession(home.path());
     struct Program {
         const char* name;
-        std::vector<std::string> environment;
+        Environment environment;
         const char* cause;
     };
     const Program cases[] = {
-        {"no display at all", {home, "PATH=/usr/bin:/bin"}, "no display to show the window on"},
-        // A display number nobody serves: Qt's platform gives up, the program says why.
-        {"a display nobody serves",
-         {home, "PATH=/usr/bin:/bin", "DISPLAY=:65000"},
-         "could not connect to display"},
+        {"no display at all", session, "no display to show the window on"},
+        {"a display nobody serves", Environment(session).set("DISPLAY", ":65000"),
+         "could not connect to display :65000"},
+        // Asked first for a bus autolaunched for it, then by Qt.
+        {"a display that refuses the game", Environment(session).set("DISPLAY", refusing.display()),
+         "refused the connection (Authorization required"},
+        {"a display that refuses the game, with a bus",
+         Environment(session)
+             .set("DISPLAY", refusing.display())
+             .set("DBUS_SESSION_BUS_ADDRESS", "disabled:"),
+         "(Authorization required"},
+        {"a display that drops the game", Environment(session).set("DISPLAY", dropping.display()),
+         "closed the connection"},
     };
     for (const Program& c : cases) {
         SCOPED_TRACE(c.name);
-        const ProgramRun run = runProgram(c.environment);
-        ASSERT_TRUE(WIFEXITED(run.status)) << "ended by a signal; printed: " << run.output;
-        EXPECT_EQ(WEXITSTATUS(run.status), 1);
-        EXPECT_EQ(run.output.rfind("gachapoko: cannot open its window: ", 0), 0u) << run.output;
-        EXPECT_NE(run.output.find(c.cause), std::string::npos) << run.output;
-        EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << "more than one line:\n"
-                                                                << run.output;
+        const Finished game = run(gameExecutable(), {}, c.environment, 30s);
+        ASSERT_EQ(game.problem, "") << game.report();
+        ASSERT_TRUE(game.exited) << game.report();
+        EXPECT_EQ(game.exitCode, 1);
+        EXPECT_EQ(game.out, "");
+        EXPECT_EQ(game.err.rfind("gachapoko: cannot open its window: ", 0), 0u) << game.err;
+        EXPECT_NE(game.err.find(c.cause), std::string::npos) << game.err;
+        EXPECT_EQ(game.err.find('\n'), game.err.size() - 1) << "more than one line:\n" << game.err;
     }
 }
 

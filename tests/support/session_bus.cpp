@@ -2,8 +2,27 @@
 #include "tests/support/session_bus.h"
 
 #include <filesystem>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace gachapoko::test {
+
+namespace {
+
+// The daemon makes its socket file a moment before it listens on it.
+bool takesConnections(const std::filesystem::path& socket) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socket.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool connected =
+        connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
+}
+
+} // namespace
 
 SessionBus::~SessionBus() {
     if (m_daemon) {
@@ -29,7 +48,7 @@ std::string SessionBus::start(const Environment& environment) {
         return failure;
     }
     const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (!std::filesystem::exists(socket)) {
+    while (!takesConnections(socket)) {
         if (!m_daemon->running() || std::chrono::steady_clock::now() > deadline) {
             return "dbus-daemon did not open " + socket.string();
         }
