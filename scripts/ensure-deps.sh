@@ -6,7 +6,10 @@ set -euo pipefail
 packages=(
     build-essential cmake pkgconf         # compiler and build
     qt6-base-dev libgl-dev                # Qt 6 Widgets
-    libx11-dev                            # Xlib, to find a session bus announced on the display
+    libxcb1-dev                           # the display's own questions at start (a bus announced
+                                          #   on it), asked through libxcb
+    libx11-dev libxcb-damage0-dev         # Xlib for the tests' X client; DAMAGE for the first-frame
+                                          #   benchmark
     libgtest-dev                          # GoogleTest
     fonts-ipafont-gothic                  # a Japanese face for the captions
     fonts-vlgothic fonts-dejavu-core      # other faces for the tests of the font fallback

@@ -39,8 +39,8 @@ TEST(Package, DependsOnTheLibrariesItLinksAndTheJapaneseFont) {
     }
     EXPECT_TRUE(names.contains(QStringLiteral("fonts-ipafont-gothic")))
         << depends.join(QStringLiteral(", ")).toStdString();
-    // These libraries' packages tell dpkg-shlibdeps the least version the program needs (libX11's,
-    // also linked, gives none).
+    // These libraries' packages tell dpkg-shlibdeps the least version the program needs (some
+    // others, libxcb's among them, give none).
     for (const char* name :
          {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6"}) {
         const auto found = std::find_if(depends.begin(), depends.end(), [&](const QString& d) {
