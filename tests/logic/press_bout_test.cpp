@@ -19,50 +19,35 @@ TEST(PressesLine, IsTheLiteralFollowedByPlainDecimalDigits) {
     EXPECT_EQ(toUtf8(pressesLine(2147483647)), "押した回数　2147483647");
 }
 
-struct Boundary {
-    SiteIndex site;
-    int required;
-};
+// The operations of a verdict: the timer stopped, "Next" shown, then the three lines.
+std::vector<Op> verdict(bool won, int presses) {
+    return {timer(0), next(true), caption(0, won ? "おまえ強いな。" : "まだまだだな。"),
+            caption(1, won ? "またこいよ！！" : "いつでもかかってきな！！"),
+            caption(2, "押した回数　" + std::to_string(presses))};
+}
 
 // One press short loses; exactly the requirement wins.
 TEST(Verdict, OrdinaryOpponentIsBeatenExactlyAtTheRequirement) {
-    const std::array<Boundary, 5> boundaries = {{{0, 100}, {1, 120}, {3, 110}, {4, 80}, {5, 130}}};
-    for (const Boundary& b : boundaries) {
-        SCOPED_TRACE("site " + std::to_string(b.site));
-        const SceneCode code = sceneCodeOfSite(b.site);
-        {
+    const std::pair<SiteIndex, int> requirements[] = {
+        {0, 100}, {1, 120}, {3, 110}, {4, 80}, {5, 130}};
+    for (const auto& [site, required] : requirements) {
+        for (const int presses : {required - 1, required}) {
+            SCOPED_TRACE("site " + std::to_string(site) + ", " + std::to_string(presses));
+            const bool won = presses == required;
+            const SceneCode code = sceneCodeOfSite(site);
             Session s;
             s.startOnMap();
-            s.game.ImgE_Click(b.site);
+            s.game.ImgE_Click(site);
             s.game.CmdNext_Click();
-            s.press(b.required - 1);
+            s.press(presses);
             s.view.take();
             s.game.Timer_Timer();
-            EXPECT_EQ(
-                s.view.take(),
-                (std::vector<Op>{timer(0), next(true), caption(0, "まだまだだな。"),
-                                 caption(1, "いつでもかかってきな！！"),
-                                 caption(2, "押した回数　" + std::to_string(b.required - 1))}));
-            EXPECT_EQ(s.state().Presses, 0);
-            EXPECT_FALSE(s.state().Beaten[code]);
-            EXPECT_EQ(s.state().BeatenSum, 0);
+            EXPECT_EQ(s.view.take(), verdict(won, presses));
+            // A won count is reset only on the way back to the map.
+            EXPECT_EQ(s.state().Presses, won ? presses : 0);
+            EXPECT_EQ(s.state().Beaten[code], won);
+            EXPECT_EQ(s.state().BeatenSum, won ? codeValue(code) : 0);
             EXPECT_EQ(s.state().Scene, code);
-        }
-        {
-            Session s;
-            s.startOnMap();
-            s.game.ImgE_Click(b.site);
-            s.game.CmdNext_Click();
-            s.press(b.required);
-            s.view.take();
-            s.game.Timer_Timer();
-            EXPECT_EQ(s.view.take(),
-                      (std::vector<Op>{timer(0), next(true), caption(0, "おまえ強いな。"),
-                                       caption(1, "またこいよ！！"),
-                                       caption(2, "押した回数　" + std::to_string(b.required))}));
-            EXPECT_EQ(s.state().Presses, b.required); // reset only on the way back to the map
-            EXPECT_TRUE(s.state().Beaten[code]);
-            EXPECT_EQ(s.state().BeatenSum, codeValue(code));
         }
     }
 }
@@ -76,9 +61,7 @@ TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
     lost.press(159);
     lost.view.take();
     lost.game.Timer_Timer();
-    EXPECT_EQ(lost.view.take(), (std::vector<Op>{timer(0), next(true), caption(0, "まだまだだな。"),
-                                                 caption(1, "いつでもかかってきな！！"),
-                                                 caption(2, "押した回数　159")}));
+    EXPECT_EQ(lost.view.take(), verdict(false, 159));
     EXPECT_EQ(lost.state().Scene, SceneCode::FinalOpponent);
     EXPECT_EQ(lost.view.picture, 109);
 
