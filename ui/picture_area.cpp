@@ -1,6 +1,7 @@
 // The picture area and the routing of mouse input over it to the game's handlers.
 #include "ui/picture_area.h"
 
+#include "assets/stored_form.h"
 #include "logic/site_table.h"
 #include "ui/pixel_art_scaling.h"
 #include "ui/site_region.h"
@@ -14,7 +15,6 @@ namespace gachapoko {
 
 namespace {
 
-constexpr int PictureSide = 200;
 constexpr float TwipsPerPixel = 15.0F;
 
 // Only the left and the right button press the game's buttons; each has its own slot.
@@ -70,7 +70,7 @@ PictureArea::PictureArea(QWidget* parent)
                                 QGuiApplication::styleHints()->mouseDoubleClickDistance()) {
     // The Windows-style sunken panel is exactly two pixels wide on every side.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setFixedSize(PictureSide + 2 * BorderWidth, PictureSide + 2 * BorderWidth);
+    setFixedSize(PictureSize + 2 * BorderWidth, PictureSize + 2 * BorderWidth);
     setAutoFillBackground(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
