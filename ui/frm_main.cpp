@@ -89,8 +89,6 @@ void FrmMain::createControls() {
 
     m_cmdNext = new QPushButton(toQString(NextCaption), this);
     m_cmdNext->setGeometry(CmdNextRect);
-    m_cmdNext->setAutoDefault(false);
-    m_cmdNext->setDefault(false);
     m_cmdNext->installEventFilter(this);
     m_nextKeys = new ButtonKeys(m_cmdNext);
 

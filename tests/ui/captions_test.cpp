@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRawFont>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace gachapoko::test {
@@ -25,6 +26,27 @@ TEST(Captions, EveryTextFitsInsideItsLine) {
         }
         EXPECT_LE(metrics.height(), inside.height());
     }
+}
+
+// The ink of a short caption lies in the middle of its line.
+TEST(Captions, AreCentredInTheirLines) {
+    FrmMain frm;
+    QLabel* line = frm.lblMs(1);
+    const QImage blank = line->grab().toImage();
+    frm.SetCaption(1, SiteTable[1].Place);
+    const QImage shown = line->grab().toImage();
+    int first = shown.width();
+    int last = -1;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) != blank.pixel(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    ASSERT_LE(first, last);
+    EXPECT_NEAR(first, shown.width() - 1 - last, 2);
 }
 
 TEST(Captions, TheFaceHasAGlyphForEveryCharacter) {

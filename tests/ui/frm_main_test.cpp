@@ -137,6 +137,7 @@ TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnThePicture) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
 
     EXPECT_TRUE(frm.isVisible());
+    EXPECT_EQ(frm.picMain()->picture(), loadPicture(TitlePicture));
     EXPECT_EQ(frm.lblMs(0)->text(), QString());
     EXPECT_EQ(frm.lblMs(1)->text(), toQString(WelcomeLine));
     EXPECT_EQ(frm.lblMs(2)->text(), QString());

@@ -211,6 +211,14 @@ TEST_F(NextByKeyboard, AKeyPressedWhileThePictureHadTheFocusIsHeldWhenTabReaches
     EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Welcome);
 }
 
+TEST_F(NextByKeyboard, AKeyLetUpWhileThePictureHadTheFocusPressesAgainOnNext) {
+    m_frm.picMain()->setFocus(Qt::TabFocusReason);
+    play(Return, {{'P', 1000}, {'R', 1090}});
+    m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
+    play(Return, {{'P', 1500}});
+    EXPECT_EQ(m_clicks.count(), 1);
+}
+
 TEST_F(NextByKeyboard, AHiddenButtonIsNeverPressedByAKey) {
     m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
     m_frm.SetNextVisible(false);
