@@ -47,16 +47,6 @@ bool isGrey(Colour c, int tolerance) {
     return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) <= tolerance;
 }
 
-int distinctIndices(const QImage& image) {
-    std::set<int> used;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            used.insert(image.pixelIndex(x, y));
-        }
-    }
-    return static_cast<int>(used.size());
-}
-
 std::string pictureOnScreenDifference(const QImage& grab, const QImage& picture) {
     constexpr int Border = 2, Side = 200, Shown = Side - 1;
     if (grab.width() < Border + Shown || grab.height() < Border + Side) {

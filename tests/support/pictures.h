@@ -75,9 +75,6 @@ double share(const QImage& image, Rect r, Test test) {
     return static_cast<double>(count(image, r, test)) / r.area();
 }
 
-// How many palette entries the pixels of an 8-bit picture use.
-int distinctIndices(const QImage& image);
-
 // How a grab of the game's window fails to show the 200x200 `picture` as painted, or an empty
 // string when it shows it: the picture lies unscaled inside the picture area's 2-pixel border,
 // its last column under the border's far side.

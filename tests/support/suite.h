@@ -2,16 +2,14 @@
 // how a suite chooses), and the built programs and font configurations the suites use.
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 namespace gachapoko::test {
 
 // The suite's private X server, e.g. ":7"; empty where the suite has none.
 const std::string& xDisplay();
-// The suite's private session bus and the home its services run in; empty where it has none.
+// The suite's private session bus; empty where it has none.
 const std::string& sessionBusAddress();
-const std::filesystem::path& sessionHome();
 
 // The game as built.
 std::string gameExecutable();

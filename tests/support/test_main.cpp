@@ -30,7 +30,6 @@ namespace gachapoko::test {
 namespace {
 std::string g_display;
 std::string g_busAddress;
-std::filesystem::path g_sessionHome;
 } // namespace
 
 const std::string& xDisplay() {
@@ -38,9 +37,6 @@ const std::string& xDisplay() {
 }
 const std::string& sessionBusAddress() {
     return g_busAddress;
-}
-const std::filesystem::path& sessionHome() {
-    return g_sessionHome;
 }
 
 namespace {
@@ -93,7 +89,6 @@ int main(int argc, char* argv[]) {
 #if GACHAPOKO_TEST_SESSION_BUS
     // The bus's home: its services (the accessibility bus) keep their files there.
     const TemporaryDirectory home;
-    g_sessionHome = home.path();
     Environment busEnvironment = Environment::privateSession(home.path());
     busEnvironment.set("GSETTINGS_BACKEND", "memory");
     SessionBus bus;
