@@ -8,8 +8,11 @@
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <string>
@@ -99,6 +102,29 @@ TEST_F(Routing, ClickComesAtTheReleaseAndDoubleClickAtThePress) {
     EXPECT_EQ(m_log, "CD");
     m_mouse.release(m_frm.picMain(), BareMap, Qt::LeftButton);
     EXPECT_EQ(m_log, "CD");
+}
+
+// Qt may follow the second press of a quick pair with a double-click event of its own: that is
+// the same press, and counts once.
+TEST_F(Routing, ADoubleClickEventAfterItsPressIsThatPressAgain) {
+    m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, MouseInjector::Slow);
+    m_mouse.press(m_frm.picMain(), BareMap, Qt::LeftButton, 30);
+    QMouseEvent again(QEvent::MouseButtonDblClick, BareMap, m_frm.picMain()->mapToGlobal(BareMap),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_frm.picMain(), &again);
+    m_mouse.release(m_frm.picMain(), BareMap, Qt::LeftButton);
+    EXPECT_EQ(m_log, "CD");
+}
+
+// The desktop's double-click time is read at every press: a change made while the game runs
+// holds at once.
+TEST_F(Routing, ADoubleClickTimeChangedWhileTheGameRunsHoldsAtOnce) {
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int before = hints->mouseDoubleClickInterval();
+    hints->setMouseDoubleClickInterval(100);
+    pressRun(Qt::LeftButton, 2, 150);
+    hints->setMouseDoubleClickInterval(before);
+    EXPECT_EQ(m_log, "CC");
 }
 
 TEST_F(Routing, PressOnTheBorderRaisesNothing) {
