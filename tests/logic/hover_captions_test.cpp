@@ -42,15 +42,6 @@ TEST(HoverCaptions, BareMapClearsAllThreeLines) {
     EXPECT_EQ(s.view.take(), (std::vector<Op>{caption(0, ""), caption(1, ""), caption(2, "")}));
 }
 
-TEST(HoverCaptions, MovingStraightFromSiteToSiteReplacesTheNames) {
-    Session s;
-    s.startOnMap();
-    s.game.ImgE_MouseMove(3, 0, 0, 0, 0);
-    s.game.ImgE_MouseMove(1, 0, 0, 0, 0);
-    EXPECT_EQ(toUtf8(s.view.captions[0]), "山");
-    EXPECT_EQ(toUtf8(s.view.captions[2]), "力士");
-}
-
 TEST(HoverCaptions, PictureAreaOffTheMapLeavesTheLinesAlone) {
     const std::vector<std::pair<const char*, std::function<void(Session&)>>> scenes = {
         {"welcome", [](Session& s) { s.start(); }},
@@ -103,15 +94,6 @@ TEST(HoverCaptions, RefusalLineIsOverwrittenByTheNextMoveOverTheSite) {
     EXPECT_EQ(toUtf8(s.view.captions[1]), "・");
     s.game.PicMain_MouseMove(0, 0, 0, 0);
     EXPECT_EQ(toUtf8(s.view.captions[1]), "");
-}
-
-TEST(HoverCaptions, GoddessSiteIsNamedTheSameBeforeAndAfterTheFive) {
-    Session s;
-    s.startOnMap();
-    s.beatAllFive();
-    s.game.ImgE_MouseMove(2, 0, 0, 0, 0);
-    EXPECT_EQ(s.view.take(),
-              (std::vector<Op>{caption(0, "湖"), caption(1, "・"), caption(2, "女神")}));
 }
 
 } // namespace
