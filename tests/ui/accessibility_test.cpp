@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -90,19 +91,18 @@ TEST_F(Accessibility, AScreenReadersPressOnAHiddenNextDoesNothing) {
     QAccessibleActionInterface* next = accessible(m_frm.cmdNext())->actionInterface();
     ASSERT_NE(next, nullptr);
     // The press comes a moment later, as the button is seen to go down and up.
-    const auto press = [next] {
+    const auto press = [next](const std::function<bool()>& done) {
         next->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(250);
+        return QTest::qWaitFor(done, 250);
     };
-    press(); // the welcome screen: to the map
-    ASSERT_TRUE(m_frm.gameState().OnMap);
-    press();
+    const auto never = [] { return false; };
+    ASSERT_TRUE(press([this] { return m_frm.gameState().OnMap; })); // from the welcome screen
+    static_cast<void>(press(never));
     EXPECT_TRUE(m_frm.picMain()->site(3)->isEnabled()) << "the map's sites were switched off";
 
-    m_frm.picMain()->siteClicked(3); // the town
-    press();                         // its bout
-    ASSERT_TRUE(m_frm.gameState().Counting);
-    press();
+    m_frm.picMain()->siteClicked(3);                                   // the town
+    ASSERT_TRUE(press([this] { return m_frm.gameState().Counting; })); // its bout
+    static_cast<void>(press(never));
     EXPECT_FALSE(m_frm.gameState().OnMap) << "back on the map in the middle of the bout";
     EXPECT_TRUE(m_frm.gameState().Counting);
 }

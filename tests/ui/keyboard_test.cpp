@@ -127,6 +127,9 @@ protected:
 
 TEST_P(KeysOnAButton, PressItAsADesktopButtonIsPressed) {
     play(GetParam().key, GetParam().steps);
+    // A busy machine may run the key's timer late.
+    static_cast<void>(
+        QTest::qWaitFor([this] { return m_clicks.count() >= GetParam().clicks; }, 1000));
     EXPECT_EQ(m_clicks.count(), GetParam().clicks);
     EXPECT_EQ(m_button->isDown(), GetParam().down);
 }
@@ -191,8 +194,9 @@ TEST_F(NextByKeyboard, SpaceOnTheFocusedButtonGoesFromWelcomeToTheMapAsItComesUp
     m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
     play(Space, {{'P', 1000}});
     EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Welcome);
-    play(Space, {{'R', 1090}, {'W', 60}});
-    EXPECT_EQ(m_frm.gameState().Scene, SceneCode::MapFirstReached);
+    play(Space, {{'R', 1090}});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return m_frm.gameState().Scene == SceneCode::MapFirstReached; }, 1000));
     EXPECT_TRUE(m_frm.cmdNext()->isHidden());
     // The focus leaves the hidden button for the picture area.
     EXPECT_EQ(QApplication::focusWidget(), m_frm.picMain());
