@@ -223,6 +223,23 @@ TEST_F(NextByKeyboard, AKeyLetUpWhileThePictureHadTheFocusPressesAgainOnNext) {
     EXPECT_EQ(m_clicks.count(), 1);
 }
 
+// A key let up while another window had the keyboard is up when the game has it again.
+TEST_F(NextByKeyboard, AKeyHeldWhenTheWindowLostTheKeyboardIsUpWhenItComesBack) {
+    m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
+    play(Return, {{'P', 1000}});
+    ASSERT_EQ(m_clicks.count(), 1);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    m_frm.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frm));
+    m_frm.SetNextVisible(true);
+    m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
+    play(Return, {{'P', 5000}});
+    EXPECT_EQ(m_clicks.count(), 2);
+}
+
 TEST_F(NextByKeyboard, AHiddenButtonIsNeverPressedByAKey) {
     m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
     m_frm.SetNextVisible(false);
