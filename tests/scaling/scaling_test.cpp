@@ -2,6 +2,7 @@
 // (equal squares at whole factors) and every caption fits inside its line.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
+#include "tests/support/pictures.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
@@ -131,22 +132,12 @@ TEST(ScaledPicture, EveryDevicePixelComesFromThePicturePixelsUnderIt) {
 
 // The columns of `line` where `caption` puts ink, in device pixels: what differs from the same
 // line left empty.
-std::pair<int, int> inkColumns(QLabel* line, const QString& caption) {
+std::pair<int, int> inkOf(QLabel* line, const QString& caption) {
     line->setText(QString());
     const QImage blank = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
     line->setText(caption);
     const QImage shown = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int first = shown.width();
-    int last = -1;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            if (shown.pixel(x, y) != blank.pixel(x, y)) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-        }
-    }
-    return {first, last};
+    return inkColumns(blank, shown);
 }
 
 TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
@@ -161,7 +152,7 @@ TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
         if (caption.isEmpty()) {
             continue;
         }
-        const auto [first, last] = inkColumns(line, caption);
+        const auto [first, last] = inkOf(line, caption);
         ASSERT_LE(first, last) << caption.toStdString();
         EXPECT_GT(first, insideLeft) << caption.toStdString() << " at factor " << factor;
         EXPECT_LT(last, insideRight) << caption.toStdString() << " at factor " << factor;

@@ -47,6 +47,20 @@ bool isGrey(Colour c, int tolerance) {
     return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) <= tolerance;
 }
 
+std::pair<int, int> inkColumns(const QImage& blank, const QImage& shown) {
+    int first = shown.width();
+    int last = -1;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) != blank.pixel(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
 std::string pictureOnScreenDifference(const QImage& grab, const QImage& picture) {
     constexpr int Border = 2, Side = 200, Shown = Side - 1;
     if (grab.width() < Border + Shown || grab.height() < Border + Side) {

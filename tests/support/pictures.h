@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gachapoko::test {
@@ -79,6 +80,10 @@ double share(const QImage& image, Rect r, Test test) {
 // string when it shows it: the picture lies unscaled inside the picture area's 2-pixel border,
 // its last column under the border's far side.
 std::string pictureOnScreenDifference(const QImage& grab, const QImage& picture);
+
+// The first and last columns where `shown` differs from `blank` (the same widget before its
+// text was set): where the text put ink. First past last where nothing differs.
+std::pair<int, int> inkColumns(const QImage& blank, const QImage& shown);
 
 // How `image` fails to be the built-in icon with every pixel a factor-by-factor block (a 32x32
 // icon for factor 1), or an empty string when it is; a see-through pixel matches whatever colour

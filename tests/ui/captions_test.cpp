@@ -1,12 +1,12 @@
 // Every text the game can show fits inside its caption line and has glyphs in the face.
 #include "logic/site_table.h"
+#include "tests/support/pictures.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRawFont>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace gachapoko::test {
@@ -34,19 +34,9 @@ TEST(Captions, AreCentredInTheirLines) {
     QLabel* line = frm.lblMs(1);
     const QImage blank = line->grab().toImage();
     frm.SetCaption(1, SiteTable[1].Place);
-    const QImage shown = line->grab().toImage();
-    int first = shown.width();
-    int last = -1;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            if (shown.pixel(x, y) != blank.pixel(x, y)) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-        }
-    }
+    const auto [first, last] = inkColumns(blank, line->grab().toImage());
     ASSERT_LE(first, last);
-    EXPECT_NEAR(first, shown.width() - 1 - last, 2);
+    EXPECT_NEAR(first, blank.width() - 1 - last, 2);
 }
 
 TEST(Captions, TheFaceHasAGlyphForEveryCharacter) {
