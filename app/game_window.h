@@ -8,8 +8,8 @@
 
 namespace gachapoko {
 
-// With Qt started: names the program for the desktop, gives it its icon, says once when no
-// installed face shows Japanese, then creates the window, loads the game and shows it.
+// With Qt started: names the program for the desktop, says once when no installed face shows
+// Japanese, creates the window and gives the program its icon, then loads the game and shows it.
 std::unique_ptr<FrmMain> openGameWindow(StartSteps* steps = nullptr);
 
 } // namespace gachapoko
