@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkgconf         # compiler and build
     qt6-base-dev libgl-dev                # Qt 6 Widgets
+    qt6-base-private-dev                  # Qt's accessibility bridge, woken for a late screen reader
     libxcb1-dev                           # the display's own questions at start (a bus announced
                                           #   on it), asked through libxcb
     libx11-dev libxcb-damage0-dev         # Xlib for the tests' X client; DAMAGE for the first-frame

@@ -2,11 +2,14 @@
 #include "ui/accessibility.h"
 
 #include "logic/site_table.h"
+#include "ui/announcer.h"
 #include "ui/game_text.h"
 #include "ui/picture_area.h"
+#include "ui/screen_reader_wakeup.h"
 #include "ui/site_region.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <vector>
 
 namespace gachapoko {
@@ -21,10 +24,17 @@ public:
 };
 
 // The picture area: an image named after what it shows, whose children are the sites that can
-// be clicked now.
+// be clicked now. A new picture changes the name without an event: the announcer says it.
 class PictureAccessible : public QAccessibleWidget {
 public:
     explicit PictureAccessible(PictureArea* area) : QAccessibleWidget(area, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            return static_cast<const PictureArea*>(widget())->description();
+        }
+        return QAccessibleWidget::text(kind);
+    }
 
     int childCount() const override { return static_cast<int>(clickableSites().size()); }
 
@@ -52,7 +62,7 @@ private:
         const auto* area = static_cast<const PictureArea*>(widget());
         for (SiteIndex index = 0; index < SiteCount; ++index) {
             SiteRegion* site = area->site(index);
-            if (site != nullptr && site->isEnabled()) {
+            if (site != nullptr && site->isSiteEnabled()) {
                 sites.push_back(site);
             }
         }
@@ -60,8 +70,8 @@ private:
     }
 };
 
-// A site on the map: a button named as its hover captions read (place, middle dot, resident),
-// clicked with the mouse (a screen reader's mouse click on it visits the place). While it cannot be
+// A site on the map: a push button named as its hover captions read (place, middle dot,
+// resident), which a screen reader's Press action or mouse click visits. While it cannot be
 // clicked it is not among the picture's children and is neither visible nor showing.
 class SiteAccessible : public QAccessibleWidget {
 public:
@@ -69,18 +79,54 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
-            return toQString(siteDescription(static_cast<const SiteRegion*>(widget())->index()));
+            return toQString(siteDescription(site()->index()));
         }
         return QAccessibleWidget::text(kind);
     }
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        if (!widget()->isEnabled()) {
+        if (!site()->isSiteEnabled()) {
             state.invisible = true;
             state.offscreen = true;
+            state.focusable = false;
         }
         return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (site()->isSiteEnabled()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            if (site()->isSiteEnabled()) {
+                site()->click();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    SiteRegion* site() const { return static_cast<SiteRegion*>(widget()); }
+};
+
+// The announcer's status bar, and the notifications it shows (announcer.h).
+class SpeakerAccessible : public QAccessibleWidget {
+public:
+    explicit SpeakerAccessible(Speaker* speaker)
+        : QAccessibleWidget(speaker, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            return static_cast<const Speaker*>(widget())->said();
+        }
+        return QAccessibleWidget::text(kind);
     }
 };
 
@@ -100,6 +146,12 @@ QAccessibleInterface* gameInterfaces(const QString& className, QObject* object) 
     if (className == QLatin1String(SiteRegion::staticMetaObject.className())) {
         return new SiteAccessible(static_cast<SiteRegion*>(widget));
     }
+    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    }
+    if (className == QLatin1String(Speaker::staticMetaObject.className())) {
+        return new SpeakerAccessible(static_cast<Speaker*>(widget));
+    }
     return nullptr;
 }
 
@@ -108,6 +160,7 @@ QAccessibleInterface* gameInterfaces(const QString& className, QObject* object) 
 void installAccessibleInterfaces(const QMetaObject& window) {
     if (g_window == nullptr) {
         QAccessible::installFactory(gameInterfaces);
+        new ScreenReaderWakeup(qApp);
     }
     g_window = &window;
 }
@@ -116,7 +169,7 @@ void announceSiteAvailability(SiteRegion* site) {
     if (site == nullptr) {
         return;
     }
-    if (site->isEnabled()) {
+    if (site->isSiteEnabled()) {
         // A new child of the picture, and it shows.
         QAccessibleEvent added(site, QAccessible::ObjectCreated);
         QAccessible::updateAccessibility(&added);

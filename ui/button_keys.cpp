@@ -1,8 +1,8 @@
 // Return, Enter and Space on a focused push button.
 #include "ui/button_keys.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
-#include <QPushButton>
 
 namespace gachapoko {
 
@@ -14,7 +14,7 @@ bool pressesAButton(int key) {
 
 } // namespace
 
-ButtonKeys::ButtonKeys(QPushButton* button) : QObject(button), m_button(button) {
+ButtonKeys::ButtonKeys(QAbstractButton* button) : QObject(button), m_button(button) {
     m_spaceUp.setSingleShot(true);
     m_spaceUp.setInterval(static_cast<int>(2 * HeldKeys::RepeatPairMilliseconds));
     connect(&m_spaceUp, &QTimer::timeout, this, &ButtonKeys::spaceCameUp);

@@ -10,14 +10,14 @@
 #include <QTimer>
 
 class QKeyEvent;
-class QPushButton;
+class QAbstractButton;
 
 namespace gachapoko {
 
 class ButtonKeys : public QObject {
 public:
     // Takes the key events of `button`, before the button's own handling sees them.
-    explicit ButtonKeys(QPushButton* button);
+    explicit ButtonKeys(QAbstractButton* button);
 
     // A key event that reached the window elsewhere: it presses nothing, but a key held down
     // there is still held when the focus moves to the button.
@@ -34,7 +34,7 @@ private:
     void spaceCameUp();
     bool canPress() const;
 
-    QPushButton* m_button;
+    QAbstractButton* m_button;
     HeldKeys m_held;
     // A release of Space may be the first half of a repeat whose press follows at once: the
     // button is pressed only once no press has followed within the pair's time.

@@ -4,6 +4,7 @@
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/accessibility.h"
+#include "ui/announcer.h"
 #include "ui/button_keys.h"
 #include "ui/caption_colours.h"
 #include "ui/caption_font.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 namespace gachapoko {
 
@@ -85,24 +87,27 @@ void FrmMain::createControls() {
     m_picMain = new PictureArea(this);
     m_picMain->move(0, 0);
     m_picMain->setPicture(pictureOrBlank(TitlePicture));
-    m_picMain->setAccessibleName(toQString(pictureDescription(TitlePicture)));
+    m_picMain->setDescription(toQString(pictureDescription(TitlePicture)));
 
     m_cmdNext = new QPushButton(toQString(NextCaption), this);
     m_cmdNext->setGeometry(CmdNextRect);
     m_cmdNext->installEventFilter(this);
     m_nextKeys = new ButtonKeys(m_cmdNext);
 
-    // Tab goes from the picture area to the button and back.
-    setTabOrder(m_picMain, m_cmdNext);
+    // Tab takes the places of the map (made in reading order inside the picture), then "Next",
+    // and round again; a hidden "Next" and disabled places are passed by.
+
+    m_announcer = new Announcer(this);
 }
 
 void FrmMain::routeEvents() {
-    connect(&m_timer, &BoutTimer::timeout, this, [this] { m_game.Timer_Timer(); });
+    connect(&m_timer, &BoutTimer::timeout, this,
+            [this] { handle([this] { m_game.Timer_Timer(); }); });
     // A hidden "Next" presses nothing, however a click reaches it: Qt lets a hidden button be
     // clicked, and a screen reader's Press action does just that.
     connect(m_cmdNext, &QPushButton::clicked, this, [this] {
         if (!m_cmdNext->isHidden()) {
-            m_game.CmdNext_Click();
+            handle([this] { m_game.CmdNext_Click(); });
         }
     });
     connect(m_picMain, &PictureArea::clicked, this, [this] { m_game.PicMain_Click(); });
@@ -112,22 +117,46 @@ void FrmMain::routeEvents() {
                 m_game.PicMain_MouseMove(button, shift, x, y);
             });
     connect(m_picMain, &PictureArea::siteClicked, this,
-            [this](SiteIndex index) { m_game.ImgE_Click(index); });
+            [this](SiteIndex index) { handle([this, index] { m_game.ImgE_Click(index); }); });
     connect(m_picMain, &PictureArea::siteMouseMoved, this,
             [this](SiteIndex index, std::int16_t button, std::int16_t shift, float x, float y) {
                 m_game.ImgE_MouseMove(index, button, shift, x, y);
             });
 }
 
+template <typename Handler>
+void FrmMain::handle(Handler handler) {
+    const bool nextWasHidden = m_cmdNext->isHidden();
+    m_shownPicture.clear();
+    m_shownLines.clear();
+    m_collecting = true;
+    handler();
+    m_collecting = false;
+    // Whenever "Next" comes back the keyboard is on it, so Space or Return moves on.
+    if (nextWasHidden && !m_cmdNext->isHidden()) {
+        m_cmdNext->setFocus(Qt::OtherFocusReason);
+    }
+    sayWhatWasShown();
+}
+
+void FrmMain::sayWhatWasShown() {
+    m_announcer->picture()->say(m_shownPicture);
+    m_announcer->captions()->say(m_shownLines.join(QLatin1Char(' ')));
+    m_shownPicture.clear();
+    m_shownLines.clear();
+}
+
 void FrmMain::start() {
+    m_collecting = true;
     m_game.Form_Load();
+    m_collecting = false;
 
     QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                         screen->availableGeometry()));
     }
-    m_picMain->setFocus(Qt::OtherFocusReason);
+    m_cmdNext->setFocus(Qt::OtherFocusReason);
     show();
     activateWindow();
 }
@@ -162,6 +191,11 @@ void FrmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         m_nextKeys->forget();
     }
+    // The welcome is said once the window is in front, after a screen reader has named it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_welcomeSaid) {
+        m_welcomeSaid = true;
+        QTimer::singleShot(0, this, [this] { sayWhatWasShown(); });
+    }
     // The desktop's theme changed while the game runs.
     if (event->type() == QEvent::PaletteChange) {
         colourCaptionLines();
@@ -185,28 +219,39 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-// The picture's name tells a screen reader what it shows; a new name is announced.
+// The picture's name tells a screen reader what it shows.
 void FrmMain::SetPicture(PictureId id) {
     m_picMain->setPicture(pictureOrBlank(id));
-    m_picMain->setAccessibleName(toQString(pictureDescription(id)));
+    m_picMain->setDescription(toQString(pictureDescription(id)));
+    if (m_collecting) {
+        m_shownPicture = m_picMain->description();
+    }
 }
 
 void FrmMain::SetCaption(CaptionLine line, std::u16string_view text) {
     if (QLabel* label = lblMs(line)) {
         label->setText(toQString(text));
+        if (m_collecting && !text.empty()) {
+            m_shownLines.append(label->text());
+        }
     }
 }
 
 void FrmMain::SetSiteEnabled(SiteIndex site, bool enabled) {
     SiteRegion* region = m_picMain->site(site);
-    const bool wasEnabled = region != nullptr && region->isEnabled();
+    const bool wasEnabled = region != nullptr && region->isSiteEnabled();
     m_picMain->setSiteEnabled(site, enabled);
-    if (region != nullptr && region->isEnabled() != wasEnabled) {
+    if (region != nullptr && region->isSiteEnabled() != wasEnabled) {
         announceSiteAvailability(region);
     }
 }
 
+// A hidden "Next" takes the keyboard with it, rather than handing it on to the picture: there is
+// nothing to do with keys until the game shows "Next" or the map again.
 void FrmMain::SetNextVisible(bool visible) {
+    if (!visible && m_cmdNext->hasFocus()) {
+        m_cmdNext->clearFocus();
+    }
     m_cmdNext->setVisible(visible);
 }
 

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace gachapoko {
 
+class Announcer;
 class ButtonKeys;
 class PictureArea;
 
@@ -30,7 +31,7 @@ public:
     ~FrmMain() override;
 
     // The start of a run: Form_Load while still hidden, then the window is shown centred on the
-    // screen with the focus on the picture area.
+    // screen with the focus on "Next"; a screen reader hears the welcome once it has the window.
     void start();
 
     // The one face and size for the window and every control: a Japanese Gothic at 12 pixels,
@@ -43,6 +44,7 @@ public:
     QPushButton* cmdNext() const { return m_cmdNext; }
     QLabel* lblMs(CaptionLine line) const;
     const BoutTimer& timer() const { return m_timer; }
+    Announcer* announcer() const { return m_announcer; }
 
     // The View: what the game's handlers may change, each taking effect at once.
     void SetPicture(PictureId id) override;
@@ -62,12 +64,24 @@ private:
     void createControls();
     void routeEvents();
     void colourCaptionLines();
+    // Runs one handler of the game that a player's action or the timer calls, then puts the
+    // keyboard on "Next" if it came back, and has a screen reader say what the handler showed.
+    template <typename Handler>
+    void handle(Handler handler);
+    void sayWhatWasShown();
 
     BoutTimer m_timer;
     QPushButton* m_cmdNext = nullptr;
     PictureArea* m_picMain = nullptr;
     std::array<QLabel*, CaptionLineCount> m_lblMs{};
     ButtonKeys* m_nextKeys = nullptr;
+    Announcer* m_announcer = nullptr;
+    // What the running handler showed, for a screen reader: the new picture's name and the
+    // caption lines it wrote, in order. Moves of the pointer show nothing to be said.
+    bool m_collecting = false;
+    QString m_shownPicture;
+    QStringList m_shownLines;
+    bool m_welcomeSaid = false;
     Game m_game{*this};
 };
 

@@ -3,6 +3,7 @@
 
 #include "assets/stored_form.h"
 #include "logic/site_table.h"
+#include "ui/button_keys.h"
 #include "ui/pixel_art_scaling.h"
 #include "ui/site_region.h"
 
@@ -10,6 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleHints>
+#include <algorithm>
+#include <numeric>
+#include <utility>
 
 namespace gachapoko {
 
@@ -73,13 +77,29 @@ PictureArea::PictureArea(QWidget* parent)
     setFixedSize(PictureSize + 2 * BorderWidth, PictureSize + 2 * BorderWidth);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The keys have nothing to do on the picture: only the places on it take the focus.
+    setFocusPolicy(Qt::NoFocus);
 
-    // Created 0 to 5, so the site with the higher index lies on top (they never overlap).
-    for (SiteIndex index = 0; index < SiteCount; ++index) {
+    // Created in the order a reader's eye takes over the map, row by row, which is the order Tab
+    // takes them in. (They never overlap, so the order of creation shows nowhere else.)
+    std::array<SiteIndex, SiteCount> order{};
+    std::iota(order.begin(), order.end(), SiteIndex{0});
+    std::stable_sort(order.begin(), order.end(), [](SiteIndex a, SiteIndex b) {
+        const MapRect& ra = SiteTable[static_cast<std::size_t>(a)].Region;
+        const MapRect& rb = SiteTable[static_cast<std::size_t>(b)].Region;
+        return std::pair(ra.y, ra.x) < std::pair(rb.y, rb.x);
+    });
+    for (const SiteIndex index : order) {
         const MapRect& r = SiteTable[static_cast<std::size_t>(index)].Region;
         auto* site = new SiteRegion(index, QRect(r.x, r.y, r.width, r.height), this);
         site->installEventFilter(this);
+        new ButtonKeys(site);
+        // The keyboard's and a screen reader's clicks; the mouse's come through the filter.
+        connect(site, &QAbstractButton::clicked, this, [this, site] {
+            if (site->isSiteEnabled()) {
+                emit siteClicked(site->index());
+            }
+        });
         m_sites[static_cast<std::size_t>(index)] = site;
     }
 }
@@ -124,6 +144,16 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     }
 }
 
+// The keyboard's focus on a site stands for the pointer over it: it names the place as a hover
+// does. The window coming back to the front is no move.
+bool PictureArea::isKeyboardFocusIn(const QEvent* event) {
+    if (event->type() != QEvent::FocusIn) {
+        return false;
+    }
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 bool PictureArea::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -145,6 +175,11 @@ bool PictureArea::eventFilter(QObject* watched, QEvent* event) {
     auto* site = qobject_cast<SiteRegion*>(watched);
     if (site == nullptr || site->parent() != this) {
         return QFrame::eventFilter(watched, event);
+    }
+    if (isKeyboardFocusIn(event) && site->isSiteEnabled()) {
+        const QPointF centre = QRectF(site->rect()).center();
+        emit siteMouseMoved(site->index(), 0, 0, static_cast<float>(centre.x()) * TwipsPerPixel,
+                            static_cast<float>(centre.y()) * TwipsPerPixel);
     }
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -243,7 +278,7 @@ void PictureArea::siteRelease(SiteRegion* site, QMouseEvent* event) {
     const SiteIndex pressedOn = m_sitePressedBy[static_cast<std::size_t>(slot)];
     m_sitePressedBy[static_cast<std::size_t>(slot)] = -1;
     // A click is a press and a release over the same enabled site.
-    if (pressedOn == site->index() && site->isEnabled() &&
+    if (pressedOn == site->index() && site->isSiteEnabled() &&
         site->rect().contains(event->position().toPoint())) {
         emit siteClicked(site->index());
     }
@@ -251,7 +286,7 @@ void PictureArea::siteRelease(SiteRegion* site, QMouseEvent* event) {
 
 void PictureArea::siteMove(SiteRegion* site, QMouseEvent* event) {
     event->accept();
-    if (!site->isEnabled() || !site->rect().contains(event->position().toPoint())) {
+    if (!site->isSiteEnabled() || !site->rect().contains(event->position().toPoint())) {
         return;
     }
     emit siteMouseMoved(site->index(), buttonMask(event->buttons()), shiftMask(event->modifiers()),

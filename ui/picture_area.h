@@ -29,6 +29,10 @@ public:
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
 
+    // What the picture shows, in words, for a screen reader.
+    void setDescription(const QString& description) { m_description = description; }
+    const QString& description() const { return m_description; }
+
     SiteRegion* site(SiteIndex index) const;
     void setSiteEnabled(SiteIndex index, bool enabled);
 
@@ -59,6 +63,7 @@ private:
     // Qt turns the second press of its own double click into a double-click event; some Qt
     // versions send that as well as the press. A double-click event is a press of its own only
     // while its button is up, so one press is never counted twice.
+    static bool isKeyboardFocusIn(const QEvent* event);
     bool isExtraDoubleClickEvent(const QMouseEvent* event) const;
     ClickPairing::Press pressOf(const QMouseEvent* event) const;
     // The picture as drawn on a screen of that density (see pixel_art_scaling.h), kept until
@@ -68,6 +73,7 @@ private:
     void refreshPairingRules();
 
     QImage m_picture;
+    QString m_description;
     QImage m_scaled;
     std::array<SiteRegion*, SiteCount> m_sites{};
     ClickPairing m_pairing;
