@@ -18,6 +18,7 @@ void Speaker::say(const QString& text) {
     m_said = text;
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    emit spoke(text);
 }
 
 } // namespace gachapoko

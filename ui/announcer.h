@@ -19,6 +19,10 @@ public:
     const QString& said() const { return m_said; }
     void say(const QString& text);
 
+signals:
+    // Each time it has a screen reader say something.
+    void spoke(const QString& text);
+
 private:
     QString m_said;
 };

@@ -98,7 +98,7 @@ TEST_F(Accessibility, AScreenReadersPressOnAHiddenNextDoesNothing) {
     const auto never = [] { return false; };
     ASSERT_TRUE(press([this] { return m_frm.gameState().OnMap; })); // from the welcome screen
     static_cast<void>(press(never));
-    EXPECT_TRUE(m_frm.picMain()->site(3)->isEnabled()) << "the map's sites were switched off";
+    EXPECT_TRUE(m_frm.picMain()->site(3)->isSiteEnabled()) << "the map's sites were switched off";
 
     m_frm.picMain()->siteClicked(3);                                   // the town
     ASSERT_TRUE(press([this] { return m_frm.gameState().Counting; })); // its bout

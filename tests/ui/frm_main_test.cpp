@@ -84,17 +84,6 @@ TEST(FrmMainLayout, BandsBetweenTheControlsShowTheWindow) {
     EXPECT_EQ(frm.childAt(100, 221), nullptr);
 }
 
-TEST(FrmMainFocus, TabMovesBetweenThePictureAndTheButton) {
-    FrmMain frm;
-    frm.start();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
-    ASSERT_EQ(QApplication::focusWidget(), frm.picMain());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), frm.cmdNext());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), frm.picMain());
-}
-
 TEST(FrmMainFont, EveryControlUsesTheOneJapaneseFace) {
     FrmMain frm;
     const std::vector<QWidget*> controls = {&frm,         frm.cmdNext(), frm.picMain(),
@@ -127,7 +116,7 @@ private:
     QLabel* m_line;
 };
 
-TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnThePicture) {
+TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnNext) {
     FrmMain frm;
     ShowWatcher watcher(frm.lblMs(1));
     frm.installEventFilter(&watcher);
@@ -144,9 +133,9 @@ TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnThePicture) {
     EXPECT_TRUE(frm.cmdNext()->isVisible());
     EXPECT_FALSE(frm.timer().isActive());
     for (SiteIndex i = 0; i < SiteCount; ++i) {
-        EXPECT_FALSE(frm.picMain()->site(i)->isEnabled());
+        EXPECT_FALSE(frm.picMain()->site(i)->isSiteEnabled());
     }
-    EXPECT_EQ(QApplication::focusWidget(), frm.picMain());
+    EXPECT_EQ(QApplication::focusWidget(), frm.cmdNext());
     EXPECT_EQ(frm.size(), QSize(201, 273));
     // The picture area's right border and the picture's last column lie outside the window.
     EXPECT_EQ(frm.picMain()->visibleRegion().boundingRect(), QRect(0, 0, 201, 204));

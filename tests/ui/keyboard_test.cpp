@@ -55,10 +55,14 @@ const PressingKey Space{"Space", Qt::Key_Space, Qt::NoModifier, " "};
 const PressingKey Return{"Return", Qt::Key_Return, Qt::NoModifier, "\r"};
 const PressingKey Enter{"Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"};
 
-// Sends one key event with a time to whatever has the keyboard focus, as the platform does.
+// Sends one key event with a time to whatever has the keyboard focus, else to the window, as
+// the platform does.
 void sendKey(const PressingKey& key, QEvent::Type type, std::uint64_t timestamp,
              bool autoRepeat = false) {
     QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) {
+        focus = QApplication::activeWindow();
+    }
     ASSERT_NE(focus, nullptr);
     QKeyEvent event(type, key.key, key.modifiers, QString::fromLatin1(key.text), autoRepeat);
     event.setTimestamp(timestamp);
@@ -198,8 +202,8 @@ TEST_F(NextByKeyboard, SpaceOnTheFocusedButtonGoesFromWelcomeToTheMapAsItComesUp
     EXPECT_TRUE(QTest::qWaitFor(
         [this] { return m_frm.gameState().Scene == SceneCode::MapFirstReached; }, 1000));
     EXPECT_TRUE(m_frm.cmdNext()->isHidden());
-    // The focus leaves the hidden button for the picture area.
-    EXPECT_EQ(QApplication::focusWidget(), m_frm.picMain());
+    // The keyboard leaves with the hidden button, rather than landing on a place of the map.
+    EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
 
 TEST_F(NextByKeyboard, AKeyPressedWhileThePictureHadTheFocusIsHeldWhenTabReachesNext) {
@@ -262,7 +266,7 @@ TEST_F(NextByKeyboard, KeysNeverCountAsPressesInABout) {
     mouse.click(m_frm.picMain(), {160, 120}, Qt::LeftButton, MouseInjector::Slow);
     mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
     ASSERT_TRUE(m_frm.gameState().Counting);
-    ASSERT_EQ(QApplication::focusWidget(), m_frm.picMain());
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
 
     const PressingKey letter{"A", Qt::Key_A, Qt::NoModifier, "a"};
     const PressingKey tab{"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"};

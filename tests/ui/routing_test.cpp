@@ -226,7 +226,7 @@ TEST_F(Routing, AClickWhereTheHiddenButtonWasDoesNothing) {
     goToMap();
     m_mouse.click(&m_frm, {100, 214}, Qt::LeftButton, MouseInjector::Slow);
     EXPECT_EQ(m_frm.gameState().Scene, SceneCode::MapFirstReached);
-    EXPECT_TRUE(m_frm.picMain()->site(0)->isEnabled());
+    EXPECT_TRUE(m_frm.picMain()->site(0)->isSiteEnabled());
 }
 
 } // namespace
