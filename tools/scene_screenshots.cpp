@@ -1,14 +1,18 @@
 // Writes the window as it looks in five scenes (welcome, map, an encounter, the goddess revealed,
-// the final opponent) at the scale factor Qt is given, as PNG files named after the factor and
-// the scene, to look at:
+// the final opponent), and the map with the keyboard on the mountain, at the scale factor Qt is
+// given, as PNG files named after the factor and the scene, to look at:
 //     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 gachapoko_scene_screenshots DIR
 // tools/screenshots runs it at every factor the scaling tests check.
 #include "app/application_start.h"
 #include "logic/site_table.h"
 #include "ui/frm_main.h"
+#include "ui/picture_area.h"
+#include "ui/site_region.h"
 
+#include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <string_view>
 
 int main(int argc, char* argv[]) {
     using namespace gachapoko;
@@ -31,10 +35,21 @@ int main(int argc, char* argv[]) {
         {"sumo", mountain.PictureId, mountain.Lines},
         {"goddess", GoddessPicture, GoddessRevealLines},
         {"final", FinalOpponentPicture, FinalOpponentLines},
+        {"keyboard", MapPicture, {mountain.Place, HoverSeparator, mountain.Resident}},
     };
     FrmMain frm;
     const QString factor = QString::number(frm.devicePixelRatioF());
     for (const Scene& scene : scenes) {
+        if (std::string_view(scene.name) == "keyboard") {
+            for (SiteIndex site = 0; site < SiteCount; ++site) {
+                frm.SetSiteEnabled(site, true);
+            }
+            // Only a window in front has a focus to show.
+            frm.show();
+            frm.activateWindow();
+            QApplication::processEvents();
+            frm.picMain()->site(1)->setFocus(Qt::TabFocusReason);
+        }
         frm.SetPicture(scene.picture);
         for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
             frm.SetCaption(line, scene.lines[static_cast<std::size_t>(line)]);
