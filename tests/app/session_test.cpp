@@ -17,6 +17,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+namespace gachapoko {
+void PrintTo(const RuntimeDirChoice& choice, std::ostream* out) {
+    *out << "{existing \"" << choice.existing << "\", in \"" << choice.temporaryIn << "\"}";
+}
+} // namespace gachapoko
+
 namespace gachapoko::test {
 namespace {
 
