@@ -17,8 +17,8 @@ namespace gachapoko {
 // steps for the benchmark.
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, StartSteps* steps = nullptr);
 
-// The first line of `text`, its control characters written as \xNN: fit to quote in a line of
-// the game's on a terminal.
+// The first line of `text`, at most 300 bytes, its control characters written as \xNN: fit to
+// quote in a line of the game's on a terminal.
 std::string firstLine(std::string_view text);
 
 } // namespace gachapoko
