@@ -128,13 +128,11 @@ std::optional<std::string> chooseSessionBus(const SessionLookups& lookups,
                 local += (local.empty() ? "" : ";") + std::string(entry);
             }
         }
-        if (startsSomething(announced)) {
-            warnings.push_back(what + StartsSomething);
-        } else if (local.empty()) {
-            warnings.push_back(what + "it names no bus on this machine");
-        } else {
+        if (!local.empty() && !startsSomething(announced)) {
             return local;
         }
+        warnings.push_back(what + (startsSomething(announced) ? StartsSomething
+                                                              : "it names no bus on this machine"));
     }
     return "disabled:"; // which libdbus refuses without starting anything
 }

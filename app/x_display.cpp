@@ -23,11 +23,12 @@ namespace {
 // libxcb writes a refusing server's reason raw to file descriptor 2: it goes into a pipe instead,
 // to be quoted in the game's line.
 xcb_connection_t* connectQuietly(const std::string& display, std::string& written) {
+    const int saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
     int ends[2];
-    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (saved < 0 || pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+        close(saved); // nothing where there is no copy
         return xcb_connect(display.c_str(), nullptr);
     }
-    const int saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
     dup2(ends[1], STDERR_FILENO);
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
     dup2(saved, STDERR_FILENO);
