@@ -1,6 +1,6 @@
 // The program is its one window: create it, load the game, show it and run until it is closed.
-#include "app/application_start.h"
 #include "app/game_window.h"
+#include "app/startup.h"
 
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> application = gachapoko::startApplication(argc, argv);

@@ -6,8 +6,8 @@
 //     QT_QPA_PLATFORM=offscreen build/release/benchmarks/gachapoko_bench [--bouts N]
 // N ten-second bouts are timed (5 unless given; 0 leaves them out). With --start-only it prints
 // the start and ends (gachapoko_first_frame runs it so on its X server).
-#include "app/application_start.h"
 #include "app/game_window.h"
+#include "app/startup.h"
 #include "assets/picture_lookup.h"
 #include "logic/game.h"
 #include "ui/bout_timer.h"

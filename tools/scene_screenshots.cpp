@@ -3,7 +3,7 @@
 // given, as PNG files named after the factor and the scene, to look at:
 //     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 gachapoko_scene_screenshots DIR
 // tools/screenshots runs it at every factor the scaling tests check.
-#include "app/application_start.h"
+#include "app/startup.h"
 #include "logic/site_table.h"
 #include "ui/frm_main.h"
 #include "ui/picture_area.h"

@@ -1,6 +1,6 @@
 // Prints which face the window chose and how the game's texts come out in it, one fact a line
 // ("name=value"), for the font tests that run it under a font configuration of their own.
-#include "app/application_start.h"
+#include "app/startup.h"
 #include "logic/site_table.h"
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"

@@ -17,7 +17,7 @@
 #if GACHAPOKO_TEST_APPLICATION == 1
 #include <QCoreApplication>
 #elif GACHAPOKO_TEST_APPLICATION == 2
-#include "app/application_start.h"
+#include "app/startup.h"
 #endif
 #if GACHAPOKO_TEST_DISPLAY == 2
 #include "tests/support/x_server.h"
