@@ -20,8 +20,9 @@ namespace gachapoko {
 
 namespace {
 
+// One line, however the display's name or a server's words are made.
 void say(const std::string& message) {
-    std::fprintf(stderr, "gachapoko: %s\n", firstLine(message).c_str());
+    std::fprintf(stderr, "gachapoko: %s\n", quotable(message).c_str());
 }
 
 // A standard stream the game was started without would be taken by the next file it opens, the
@@ -48,8 +49,11 @@ void useUtf8CharacterEncoding() {
 } // namespace
 
 std::string firstLine(std::string_view text) {
+    return quotable(text.substr(0, text.find('\n')));
+}
+
+std::string quotable(std::string_view text) {
     static constexpr char Hex[] = "0123456789abcdef";
-    text = text.substr(0, text.find('\n'));
     std::string line;
     for (const char c : text.substr(0, 300)) {
         const auto byte = static_cast<unsigned char>(c);

@@ -17,8 +17,10 @@ namespace gachapoko {
 // steps for the benchmark.
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv, StartSteps* steps = nullptr);
 
-// The first line of `text`, at most 300 bytes, its control characters written as \xNN: fit to
+// `text`, at most 300 bytes, its control characters (a line break too) written as \xNN: fit to
 // quote in a line of the game's on a terminal.
+std::string quotable(std::string_view text);
+// The first line of `text`, quotable.
 std::string firstLine(std::string_view text);
 
 } // namespace gachapoko

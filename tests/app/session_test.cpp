@@ -279,6 +279,7 @@ TEST(FirstLine, IsTheFirstLineWithItsControlCharactersEscaped) {
     EXPECT_EQ(firstLine("Authorization required\nmore"), "Authorization required");
     EXPECT_EQ(firstLine(":1\x1b]0;title\x07\r!\x7f"), ":1\\x1b]0;title\\x07\\x0d!\\x7f");
     EXPECT_EQ(firstLine(std::string(400, 'a')).size(), 300u);
+    EXPECT_EQ(quotable("a\nb"), "a\\x0ab") << "a line break that is not the end of a line";
 }
 
 } // namespace

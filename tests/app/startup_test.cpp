@@ -44,8 +44,8 @@ TEST(Startup, ADisplayThatCannotBeUsedGivesOneLineStatusOneAndLeavesNothing) {
         {"a display that refuses the game", refusing.display(),
          "refused the connection (Authorization required"},
         {"a display that drops the game", {}, "closed the connection", true},
-        {"control characters in the display's name", ":65000\r\x1b]0;owned\x07",
-         "display :65000\\x0d\\x1b]0;owned\\x07"},
+        {"control characters in the display's name", ":65000\r\n\x1b]0;owned\x07",
+         "display :65000\\x0d\\x0a\\x1b]0;owned\\x07"},
     };
     for (const Program& c : cases) {
         for (const char* bus : {"", "disabled:"}) {
