@@ -48,10 +48,6 @@ void useUtf8CharacterEncoding() {
 
 } // namespace
 
-std::string firstLine(std::string_view text) {
-    return quotable(text.substr(0, text.find('\n')));
-}
-
 std::string quotable(std::string_view text) {
     static constexpr char Hex[] = "0123456789abcdef";
     std::string line;

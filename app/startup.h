@@ -20,7 +20,5 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, StartStep
 // `text`, at most 300 bytes, its control characters (a line break too) written as \xNN: fit to
 // quote in a line of the game's on a terminal.
 std::string quotable(std::string_view text);
-// The first line of `text`, quotable.
-std::string firstLine(std::string_view text);
 
 } // namespace gachapoko

@@ -57,7 +57,7 @@ DisplayCheck checkDisplay(const std::string& display, const std::string& busSele
     if (xcb_connection_has_error(c) != 0) {
         check.failure = written.empty() ? "could not connect to display " + display
                                         : "display " + display + " refused the connection (" +
-                                              firstLine(written) + ")";
+                                              quotable(written.substr(0, written.find('\n'))) + ")";
         return check;
     }
     // Only atoms that exist: a bus announced for this display would have made them. The first

@@ -275,11 +275,9 @@ TEST(MachineId, IsReadAsLibdbusReadsItAndNoFurtherThan256Bytes) {
     EXPECT_EQ(readMachineId("/dev/zero"), "") << "an endless device";
 }
 
-TEST(FirstLine, IsTheFirstLineWithItsControlCharactersEscaped) {
-    EXPECT_EQ(firstLine("Authorization required\nmore"), "Authorization required");
-    EXPECT_EQ(firstLine(":1\x1b]0;title\x07\r!\x7f"), ":1\\x1b]0;title\\x07\\x0d!\\x7f");
-    EXPECT_EQ(firstLine(std::string(400, 'a')).size(), 300u);
-    EXPECT_EQ(quotable("a\nb"), "a\\x0ab") << "a line break that is not the end of a line";
+TEST(Quotable, EscapesControlCharactersAndStopsAt300Bytes) {
+    EXPECT_EQ(quotable(":1\x1b]0;title\x07\r\n!\x7f"), ":1\\x1b]0;title\\x07\\x0d\\x0a!\\x7f");
+    EXPECT_EQ(quotable(std::string(400, 'a')).size(), 300u);
 }
 
 } // namespace
