@@ -191,7 +191,13 @@ std::string ScreenReaderDesktop::startGame() {
         return failure;
     }
     m_window = m_input->waitForWindow(*m_game, "ガチャポコ", 10s);
-    return m_window != 0 ? std::string() : "the game showed no window: " + m_game->report();
+    if (m_window == 0) {
+        return "the game showed no window: " + m_game->report();
+    }
+    // The desktop has no window manager: give the new window the keyboard, as one would.
+    XSetInputFocus(m_keyboard, m_window, RevertToParent, CurrentTime);
+    XSync(m_keyboard, False);
+    return {};
 }
 
 void ScreenReaderDesktop::pressKey(const std::string& keysymName, bool shift) {

@@ -48,7 +48,8 @@ public:
     std::string startAccessibilityBus();
     // Starts Orca and waits until it listens for events. An empty string, or why not.
     std::string startScreenReader();
-    // Starts the game and waits until its window is mapped. An empty string, or why not.
+    // Starts the game, waits until its window is mapped and gives it the keyboard focus. An
+    // empty string, or why not.
     std::string startGame();
 
     // Input to whichever window has the keyboard, as a keyboard would send it: a key by its X
