@@ -22,7 +22,8 @@ void write(const fs::path& file, const std::string& text, fs::perms permissions)
 }
 
 // Orca writes its log through a buffered Python file; this makes that one file line-buffered,
-// so that each line can be read as soon as Orca has decided it.
+// so that each line can be read as soon as Orca has decided it. (It takes the place of Debian's
+// sitecustomize, which only installs apport's crash hook.)
 constexpr const char* LineBufferedLog = R"(import builtins, os
 _open = builtins.open
 _log = os.environ.get("GACHAPOKO_ORCA_LOG")
@@ -97,7 +98,7 @@ std::string ScreenReaderDesktop::start() {
     // speech-dispatcher waits for ever on a sound device where there is none: give it one that
     // takes everything. And Orca refuses to start while any other Orca of the same user runs on
     // the machine, which it asks pgrep; here, only this desktop's Orca counts, and it starts once.
-    write(home / ".asoundrc", "pcm.!default { type null }\nctl.!default { type null }\n",
+    write(home / ".asoundrc", "pcm.!default { type null }\n",
           fs::perms::owner_read | fs::perms::owner_write);
     write(home / "bin/pgrep", "#!/bin/sh\n# No other screen reader runs in this desktop.\nexit 1\n",
           fs::perms::owner_all);
@@ -137,7 +138,9 @@ std::string ScreenReaderDesktop::start() {
         std::vector<std::string>{"--run-single", "--timeout", "0", "--log-dir",
                                  (home / "speech-dispatcher").string()},
         m_environment);
+    // It can go on printing for every utterance; its log is in the home.
     m_speech->discardStandardOutput();
+    m_speech->discardStandardError();
     if (std::string failure = m_speech->start(); !failure.empty()) {
         return failure;
     }
@@ -272,6 +275,9 @@ ScreenReaderDesktop::waitForSpeech(Mark from,
         }
         if (Clock::now() > deadline || !m_orca || !m_orca->running()) {
             return std::nullopt;
+        }
+        if (m_game) {
+            m_game->running(); // keeps its output flowing
         }
         // Wakes early when Orca prints; otherwise looks again in 10 ms.
         m_orca->waitForEnd(10ms);
