@@ -82,10 +82,16 @@ ScreenReaderDesktop::ScreenReaderDesktop()
     : m_environment(Environment::privateSession(m_home.path())) {}
 
 ScreenReaderDesktop::~ScreenReaderDesktop() {
-    for (auto* program : {&m_game, &m_orca, &m_speech}) {
-        if (*program) {
-            (*program)->end();
-        }
+    if (m_game) {
+        m_game->end();
+    }
+    // Orca handles SIGTERM in Python, which an idle Orca may not run for seconds; it keeps
+    // nothing that needs a clean exit (its log is written line by line).
+    if (m_orca) {
+        m_orca->end(100ms);
+    }
+    if (m_speech) {
+        m_speech->end();
     }
     if (m_keyboard != nullptr) {
         XCloseDisplay(m_keyboard);
