@@ -1,0 +1,296 @@
+// What a blind player hears: the game played through a real screen reader (Orca at its default
+// settings) with the keyboard and the mouse, checked against what Orca decided to speak. A break
+// here means a player who cannot see the window no longer learns where they are, what to do, or
+// how a bout ended: a line not announced, announced twice or late, a place missing from the Tab
+// order, or the game not found by a screen reader started after it.
+#include "tests/support/screen_reader.h"
+#include "tests/support/x_client.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace gachapoko::test {
+namespace {
+
+using Utterances = std::vector<ScreenReaderDesktop::Utterance>;
+using std::chrono::duration_cast;
+using std::chrono::milliseconds;
+
+const std::string Title = "ガチャポコ";
+const std::string Welcome = "ガチャポコの世界へようこそ！！";
+const std::string MapPicture = "地図";
+const std::string MapInstruction = "行きたい場所を選んで下さい";
+const std::string BoutInstruction = "＊マウスの左右ボタンを何回も押せ＊";
+const std::string LostLines[] = {"まだまだだな。", "いつでもかかってきな！！"};
+const std::string PressesLine = "押した回数　"; // then the count in ASCII digits
+// The six places in reading order, as a screen reader names them.
+const std::string Places[] = {"森林・ドワーフ", "山・力士", "湖・女神",
+                              "住宅・次男",     "街・若者", "海岸・長男"};
+const std::string Town = "街・若者";
+const std::string TownResident = "若者";
+const std::string TownLines[] = {"なんだオメェ？", "オレと勝負してぇのか？", "それならいくぞ！！"};
+const std::string Nothing = "(nothing)";
+
+// Orca names a focused push button and its role in one utterance.
+std::string pushButton(const std::string& name) {
+    return name + " push button";
+}
+
+bool startsWith(const std::string& text, const std::string& start) {
+    return text.rfind(start, 0) == 0;
+}
+
+// How many utterances in [from, to) contain `text`.
+long countContaining(const Utterances& spoken, std::size_t from, std::size_t to,
+                     const std::string& text) {
+    return std::count_if(spoken.begin() + static_cast<long>(from),
+                         spoken.begin() + static_cast<long>(std::min(to, spoken.size())),
+                         [&](const auto& u) { return u.text.find(text) != std::string::npos; });
+}
+
+// The index of the first utterance at or after `from` that contains `text`, or -1.
+long indexOf(const Utterances& spoken, std::size_t from, const std::string& text) {
+    for (std::size_t i = from; i < spoken.size(); ++i) {
+        if (spoken[i].text.find(text) != std::string::npos) {
+            return static_cast<long>(i);
+        }
+    }
+    return -1;
+}
+
+class Orca : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(m_desktop.start(), ""); }
+
+    // Whatever the scene and however far it got, Orca must have handled every event of the game
+    // without an error.
+    void TearDown() override {
+        expectNoEventErrors();
+        if (HasFailure()) {
+            std::printf("%s", m_desktop.report().c_str());
+        }
+    }
+
+    // Orca first, then the game, as a player who relies on Orca starts them.
+    void startOrcaThenTheGame() {
+        ASSERT_EQ(m_desktop.startScreenReader(), "");
+        m_start = m_desktop.mark();
+        ASSERT_EQ(m_desktop.startGame(), "");
+    }
+
+    // Waits for Orca to speak `text` after `from`; the index of that utterance.
+    std::size_t hear(ScreenReaderDesktop::Mark from, const std::string& text,
+                     milliseconds timeout = 5s) {
+        const auto heard = m_desktop.waitForSpeech(from, text, timeout);
+        EXPECT_TRUE(heard) << "Orca did not say '" << text << "' within " << timeout.count()
+                           << " ms";
+        return heard ? from + heard->size() - 1 : m_desktop.mark();
+    }
+
+    // Presses `key` (with Shift when asked) and waits for Orca to speak a push button's name or
+    // an image's; what it spoke.
+    std::string focusNext(const std::string& key = "Tab", bool shift = false) {
+        const auto from = m_desktop.mark();
+        m_desktop.pressKey(key, shift);
+        const auto heard = m_desktop.waitForSpeech(
+            from,
+            [](const std::string& text) {
+                return text.find(" push button") != std::string::npos ||
+                       text.find(" image") != std::string::npos;
+            },
+            2s);
+        return heard ? heard->back().text : Nothing;
+    }
+
+    // Tabs until Orca speaks `name` as a push button, at most `tabs` times; fails at once when
+    // a Tab makes Orca say nothing.
+    void tabTo(const std::string& name, int tabs = 9) {
+        std::vector<std::string> heard;
+        for (int i = 0; i < tabs; ++i) {
+            heard.push_back(focusNext());
+            if (startsWith(heard.back(), pushButton(name))) {
+                return;
+            }
+            if (heard.back() == Nothing) {
+                break;
+            }
+        }
+        FAIL() << "Tab never reached '" << name
+               << "'; Orca said: " << testing::PrintToString(heard);
+    }
+
+    // From the welcome screen to the map by Space on "Next".
+    void openTheMap() {
+        ASSERT_NO_FATAL_FAILURE(tabToNextIfNeeded());
+        const auto from = m_desktop.mark();
+        m_desktop.pressKey("space");
+        hear(from, MapInstruction);
+    }
+
+    // The focus on "Next", where the game puts it at start.
+    void tabToNextIfNeeded() {
+        if (!m_desktop.waitForSpeech(m_start, pushButton("Next"), 5s)) {
+            ASSERT_NO_FATAL_FAILURE(tabTo("Next", 3));
+        }
+    }
+
+    void expectNoEventErrors() {
+        const std::vector<std::string> errors = m_desktop.eventErrors();
+        EXPECT_TRUE(errors.empty())
+            << "Orca logged " << errors.size() << " errors about events, the first:\n"
+            << (errors.empty() ? "" : errors.front());
+    }
+
+    ScreenReaderDesktop m_desktop;
+    ScreenReaderDesktop::Mark m_start = 0;
+};
+
+TEST_F(Orca, AtStartSpeaksTheTitleThenTheWelcomeWithTheFocusOnNext) {
+    ASSERT_NO_FATAL_FAILURE(startOrcaThenTheGame());
+    const std::size_t welcome = hear(m_start, Welcome);
+    const Utterances& spoken = m_desktop.spoken();
+    long title = -1;
+    for (std::size_t i = m_start; i < welcome && i < spoken.size(); ++i) {
+        // The title alone, or with the role Orca gives the window ("ガチャポコ frame.").
+        const std::string& text = spoken[i].text;
+        const bool isTitle =
+            text == Title || startsWith(text, Title + " ") || startsWith(text, Title + ".");
+        title = title < 0 && isTitle ? static_cast<long>(i) : title;
+    }
+    EXPECT_GE(title, 0) << "the window's title was not spoken before the welcome line";
+    hear(m_start, pushButton("Next"));
+}
+
+TEST_F(Orca, TheMapByKeyboardSpeaksItsPictureItsInstructionAndEachPlace) {
+    ASSERT_NO_FATAL_FAILURE(startOrcaThenTheGame());
+    ASSERT_NO_FATAL_FAILURE(tabToNextIfNeeded());
+    const auto beforeMap = m_desktop.mark();
+    m_desktop.pressKey("space");
+    hear(beforeMap, MapInstruction);
+    hear(beforeMap, MapPicture);
+
+    // Tab reaches the first place, then each of the others in reading order, and back.
+    const auto firstTab = m_desktop.mark();
+    ASSERT_NO_FATAL_FAILURE(tabTo(Places[0]));
+    // Orca speaks in event order: a repetition of the map's lines would come before its answer
+    // to the first Tab.
+    const std::size_t firstAnswer = hear(firstTab, " push button");
+    for (std::size_t i = 1; i < std::size(Places); ++i) {
+        EXPECT_TRUE(startsWith(focusNext(), pushButton(Places[i]))) << Places[i];
+    }
+    for (std::size_t i = std::size(Places) - 1; i-- > 0;) {
+        EXPECT_TRUE(startsWith(focusNext("Tab", true), pushButton(Places[i]))) << Places[i];
+    }
+    // The picture and the instruction were each spoken once.
+    const Utterances& spoken = m_desktop.spoken();
+    EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapPicture), 1);
+    EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapInstruction), 1);
+
+    // Space on the focused place (the forest) visits it: its resident's picture is spoken.
+    const auto beforeVisit = m_desktop.mark();
+    m_desktop.pressKey("space");
+    hear(beforeVisit, "ドワーフ");
+}
+
+TEST_F(Orca, AnEncounterAndABoutAreSpokenToTheVerdictWithinASecond) {
+    ASSERT_NO_FATAL_FAILURE(startOrcaThenTheGame());
+    ASSERT_NO_FATAL_FAILURE(openTheMap());
+    ASSERT_NO_FATAL_FAILURE(tabTo(Town));
+
+    // Return on the town: its resident's picture, then his three lines, each once, in order;
+    // then the focus is on "Next".
+    const auto beforeEncounter = m_desktop.mark();
+    m_desktop.pressKey("Return");
+    hear(beforeEncounter, TownLines[2]);
+    hear(beforeEncounter, pushButton("Next"));
+
+    // Space on "Next" starts the bout; what Orca spoke before the bout's instruction is the
+    // whole encounter.
+    const auto spaceSent = ScreenReaderDesktop::Clock::now();
+    const auto beforeBout = m_desktop.mark();
+    m_desktop.pressKey("space");
+    const std::size_t instruction = hear(beforeBout, BoutInstruction);
+    {
+        const Utterances& spoken = m_desktop.spoken();
+        long at = indexOf(spoken, beforeEncounter, TownResident);
+        EXPECT_GE(at, 0) << "the resident's picture was not spoken";
+        EXPECT_EQ(std::count_if(spoken.begin() + static_cast<long>(beforeEncounter),
+                                spoken.begin() + static_cast<long>(instruction),
+                                [](const auto& u) { return startsWith(u.text, TownResident); }),
+                  1);
+        for (const std::string& line : TownLines) {
+            EXPECT_EQ(countContaining(spoken, beforeEncounter, instruction, line), 1) << line;
+            const long next = indexOf(spoken, static_cast<std::size_t>(std::max(at, 0L)), line);
+            EXPECT_GE(next, at) << line << " came before what precedes it";
+            at = next;
+        }
+    }
+    ASSERT_LT(instruction, m_desktop.spoken().size());
+    const auto instructionSpoken = m_desktop.spoken()[instruction].seen;
+
+    // Three presses of the mouse over the picture; Space between them counts for nothing.
+    m_desktop.clickPicture(100, 100, XClient::Left);
+    m_desktop.pressKey("space");
+    m_desktop.clickPicture(60, 140, XClient::Right);
+    m_desktop.pressKey("space");
+    m_desktop.clickPicture(150, 50, XClient::Left);
+    m_desktop.pressKey("space");
+
+    // The verdict ten seconds after the bout began, spoken within a second of showing.
+    const std::size_t presses = hear(beforeBout, PressesLine, 14s);
+    const Utterances& spoken = m_desktop.spoken();
+    ASSERT_LT(presses, spoken.size());
+    const std::string& line = spoken[presses].text;
+    const std::string count = line.substr(line.find(PressesLine) + PressesLine.size());
+    EXPECT_EQ(count.substr(0, count.find_first_not_of("0123456789")), "3") << line;
+    for (const std::string& lost : LostLines) {
+        const long at = indexOf(spoken, beforeBout, lost);
+        EXPECT_GE(at, 0) << lost;
+        EXPECT_LE(at, static_cast<long>(presses)) << lost << " came after the count";
+    }
+    const auto sinceSpace = duration_cast<milliseconds>(spoken[presses].seen - spaceSent);
+    const auto sinceInstruction =
+        duration_cast<milliseconds>(spoken[presses].seen - instructionSpoken);
+    std::printf("The verdict was spoken %lld ms after Space, %lld ms after the instruction\n",
+                static_cast<long long>(sinceSpace.count()),
+                static_cast<long long>(sinceInstruction.count()));
+    EXPECT_GE(sinceSpace, 10s);
+    EXPECT_LE(sinceInstruction, 11s);
+}
+
+// The game started before any screen reader, then Orca: the game must be found within a few
+// seconds, so that Space on "Next" (where the focus starts) is heard as the map's instruction.
+// `accessibilityBusFirst` starts the accessibility bus (with accessibility off) before the game,
+// as another program's look at the desktop would.
+void lateStart(ScreenReaderDesktop& desktop, bool accessibilityBusFirst) {
+    if (accessibilityBusFirst) {
+        ASSERT_EQ(desktop.startAccessibilityBus(), "");
+    }
+    ASSERT_EQ(desktop.startGame(), "");
+    const auto orcaStarted = ScreenReaderDesktop::Clock::now();
+    ASSERT_EQ(desktop.startScreenReader(), "");
+    const auto orcaReady = ScreenReaderDesktop::Clock::now();
+
+    const auto from = desktop.mark();
+    desktop.pressKey("space");
+    const auto heard = desktop.waitForSpeech(from, MapInstruction, 5s);
+    ASSERT_TRUE(heard) << "Orca, started after the game, did not speak the map's instruction";
+    const auto ms = [](auto duration) {
+        return static_cast<long long>(duration_cast<milliseconds>(duration).count());
+    };
+    std::printf("Orca was ready %lld ms after its start and spoke the map's instruction %lld ms "
+                "after it was ready (Space pressed then)\n",
+                ms(orcaReady - orcaStarted), ms(heard->back().seen - orcaReady));
+}
+
+TEST_F(Orca, StartedAfterTheGameWithNoAccessibilityBusFindsIt) {
+    lateStart(m_desktop, false);
+}
+
+TEST_F(Orca, StartedAfterTheGameWithAccessibilityOffFindsIt) {
+    lateStart(m_desktop, true);
+}
+
+} // namespace
+} // namespace gachapoko::test
