@@ -88,17 +88,15 @@ protected:
         return heard ? from + heard->size() - 1 : m_desktop.mark();
     }
 
-    // Presses `key` (with Shift when asked) and waits for Orca to speak a push button's name or
-    // an image's; what it spoke.
+    // Presses `key` (with Shift when asked) and waits for Orca to speak a push button's name;
+    // what it spoke.
     std::string focusNext(const std::string& key = "Tab", bool shift = false) {
         const auto from = m_desktop.mark();
         m_desktop.pressKey(key, shift);
+        // Orca may name the container first ("地図 image"); the answer is the button.
         const auto heard = m_desktop.waitForSpeech(
             from,
-            [](const std::string& text) {
-                return text.find(" push button") != std::string::npos ||
-                       text.find(" image") != std::string::npos;
-            },
+            [](const std::string& text) { return text.find(" push button") != std::string::npos; },
             2s);
         return heard ? heard->back().text : Nothing;
     }
@@ -182,9 +180,12 @@ TEST_F(Orca, TheMapByKeyboardSpeaksItsPictureItsInstructionAndEachPlace) {
     for (std::size_t i = std::size(Places) - 1; i-- > 0;) {
         EXPECT_TRUE(startsWith(focusNext("Tab", true), pushButton(Places[i]))) << Places[i];
     }
-    // The picture and the instruction were each spoken once.
+    // The picture and the instruction were each announced once. (As the keyboard first enters
+    // the places, Orca names the picture they lie in, "地図 image": where the focus is, not news.)
     const Utterances& spoken = m_desktop.spoken();
-    EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapPicture), 1);
+    EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapPicture) -
+                  countContaining(spoken, beforeMap, firstAnswer, MapPicture + " image"),
+              1);
     EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapInstruction), 1);
 
     // Space on the focused place (the forest) visits it: its resident's picture is spoken.
