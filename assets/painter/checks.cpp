@@ -21,12 +21,11 @@ struct Expected {
 };
 
 Expected expectedFor(StoredForm form, PaletteKind palette) {
-    constexpr std::uint32_t Pixels = PictureSize * PictureSize;
     if (form == StoredForm::TrueColour) {
         return {.width = PictureSize,
                 .height = PictureSize,
                 .bitCount = 24,
-                .imageSize = 3 * Pixels,
+                .imageSize = TrueColourSize - TrueColourRowsAt,
                 .pixelsPerMetre = PixelsPerMetre,
                 .coloursUsed = 0,
                 .size = TrueColourSize};
@@ -43,7 +42,7 @@ Expected expectedFor(StoredForm form, PaletteKind palette) {
     return {.width = PictureSize,
             .height = PictureSize,
             .bitCount = 8,
-            .imageSize = Pixels,
+            .imageSize = IndexedSize - IndexedRowsAt,
             .pixelsPerMetre = PixelsPerMetre,
             .coloursUsed = 0,
             .size = IndexedSize};
@@ -89,9 +88,9 @@ constexpr int LeastPaintedPercent = 60;
 void checkSitesOverPlaces(const std::string& name, const Bytes& b,
                           std::vector<std::string>& problems) {
     const auto colourAt = [&b](int x, int y) {
-        const std::size_t at =
-            BitmapHeaderSize +
-            static_cast<std::size_t>((PictureSize - 1 - y) * PictureSize * 3 + 3 * x);
+        const std::size_t at = TrueColourRowsAt +
+                               static_cast<std::size_t>(PictureSize - 1 - y) * TrueColourStride +
+                               static_cast<std::size_t>(3 * x);
         return Rgb{b[at + 2], b[at + 1], b[at]};
     };
     const auto key = [](Rgb c) { return c.r << 16 | c.g << 8 | c.b; };
@@ -170,7 +169,7 @@ std::vector<std::string> checkStoredIcon(const Bytes& icon) {
                 {.width = IconSize,
                  .height = 2 * IconSize,
                  .bitCount = 4,
-                 .imageSize = IconSize * IconSize / 2 + IconSize * IconSize / 8,
+                 .imageSize = IconStoredSize - IconColourAt,
                  .pixelsPerMetre = 0,
                  .coloursUsed = 0,
                  .size = IconStoredSize},

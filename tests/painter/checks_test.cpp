@@ -39,7 +39,9 @@ void clearSite(Bytes& map, SiteIndex site) {
     const MapRect& r = SiteTable[static_cast<std::size_t>(site)].Region;
     for (int y = r.y; y <= std::min(r.bottom(), 199); ++y) {
         for (int x = r.x; x <= std::min(r.right(), 199); ++x) {
-            const std::size_t at = 40 + static_cast<std::size_t>((199 - y) * 600 + 3 * x);
+            const std::size_t at = TrueColourRowsAt +
+                                   static_cast<std::size_t>(199 - y) * TrueColourStride +
+                                   static_cast<std::size_t>(3 * x);
             map[at] = 191; // blue, green, red of the pale yellow-green ground
             map[at + 1] = 255;
             map[at + 2] = 223;
@@ -61,19 +63,21 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
     };
     const std::vector<Fault> faults = {
         {"title a byte short", 0, [](Bytes& b) { b.pop_back(); }},
-        {"map without resolution", 1, [](Bytes& b) { setField32(b, offset::XPixelsPerMetre, 0); }},
+        {"map without resolution", 1,
+         [](Bytes& b) { setField32(b, headerAt::XPixelsPerMetre, 0); }},
         {"map with the forest's site bare", 1, [](Bytes& b) { clearSite(b, 0); }},
         {"map with the coast's site bare", 1, [](Bytes& b) { clearSite(b, 5); }},
         {"face with own-palette header", 3,
-         [](Bytes& b) { setField32(b, offset::ColoursUsed, 0); }},
-        {"face with a changed palette entry", 4, [](Bytes& b) { b[40 + 4 * 100] ^= 1; }},
+         [](Bytes& b) { setField32(b, headerAt::ColoursUsed, 0); }},
+        {"face with a changed palette entry", 4,
+         [](Bytes& b) { b[PaletteAt + PaletteEntryBytes * 100] ^= 1; }},
         {"final opponent without image size", 8,
-         [](Bytes& b) { setField32(b, offset::ImageSize, 0); }},
+         [](Bytes& b) { setField32(b, headerAt::ImageSize, 0); }},
         {"closing picture upside down", 10,
-         [](Bytes& b) { setField32(b, offset::Height, static_cast<std::uint32_t>(-200)); }},
+         [](Bytes& b) { setField32(b, headerAt::Height, static_cast<std::uint32_t>(-200)); }},
         {"closing picture leaving an entry unused", 10,
          [](Bytes& b) {
-             for (std::size_t i = 40 + 1024; i < b.size(); ++i) {
+             for (std::size_t i = IndexedRowsAt; i < b.size(); ++i) {
                  b[i] = b[i] == 255 ? 254 : b[i];
              }
          }},
