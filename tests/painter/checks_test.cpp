@@ -97,9 +97,27 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
     const std::vector<StoredPicture> lastMissing(good.begin(), good.end() - 1);
     EXPECT_FALSE(painter::checkStoredPictures(lastMissing, icon).empty()) << "the last missing";
     Bytes badIcon = icon;
-    badIcon[40 + 4 * 10 + 1] = 200; // bright green made paler
+    badIcon[PaletteAt + PaletteEntryBytes * 10 + 1] = 200; // bright green made paler
     EXPECT_FALSE(painter::checkStoredPictures(good, badIcon).empty());
     EXPECT_FALSE(painter::checkStoredIcon(badIcon).empty());
+}
+
+// The shared palette as made passes its check; a repeated entry, black moved from the start, a
+// grid entry off its levels or two swapped do not.
+TEST(Painter, CheckCatchesAFaultySharedPalette) {
+    EXPECT_EQ(painter::checkSharedPalette(painter::sharedPalette()), std::vector<std::string>{});
+    const std::vector<std::pair<const char*, std::function<void(painter::Palette&)>>> faults = {
+        {"an entry repeated", [](painter::Palette& p) { p[247] = p[180]; }},
+        {"black not first", [](painter::Palette& p) { std::swap(p[0], p[1]); }},
+        {"off the grid",
+         [](painter::Palette& p) { p[50].g = static_cast<std::uint8_t>(p[50].g + 1); }},
+        {"out of grid order", [](painter::Palette& p) { std::swap(p[20], p[21]); }},
+    };
+    for (const auto& [name, apply] : faults) {
+        painter::Palette palette = painter::sharedPalette();
+        apply(palette);
+        EXPECT_FALSE(painter::checkSharedPalette(palette).empty()) << name;
+    }
 }
 
 } // namespace
