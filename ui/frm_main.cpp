@@ -8,6 +8,7 @@
 #include "ui/caption_colours.h"
 #include "ui/caption_font.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
@@ -23,12 +24,8 @@ namespace gachapoko {
 
 namespace {
 
-constexpr QRect CmdNextRect{0, 208, 201, 12};
-constexpr std::array<QRect, CaptionLineCount> LblMsRects = {{
-    {0, 224, 201, 17},
-    {0, 240, 201, 17},
-    {0, 256, 201, 17},
-}};
+using layout::CmdNextRect;
+using layout::LblMsRects;
 
 QImage pictureOrBlank(PictureId id) {
     std::optional<QImage> picture = loadPicture(id);
@@ -48,7 +45,7 @@ FrmMain::FrmMain()
     installAccessibleInterfaces(staticMetaObject);
     setWindowTitle(toQString(GameTitle));
     setWindowIcon(loadProgramIcon());
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(layout::ClientWidth, layout::ClientHeight);
     setFont(defaultFont());
 
     // The window's background is the button face of whatever palette the desktop gives.
