@@ -143,8 +143,9 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Keys on the picture area reach the window: it has no use for them (they never count as
-// presses in a bout).
+// Keys on the picture area reach the window. They never count as presses in a bout; the window
+// only notes which of the keys that press "Next" are held, so that one held down here does not
+// press the button when the focus moves to it.
 void FrmMain::keyPressEvent(QKeyEvent* event) {
     m_nextKeys->track(event);
     QWidget::keyPressEvent(event);
