@@ -83,14 +83,13 @@ DecodedBitmap decodePictureBitmap(std::span<const std::uint8_t> data) {
     const auto width = static_cast<std::size_t>(h.width);
     const bool bottomUp = h.height > 0;
     const auto height = static_cast<std::size_t>(bottomUp ? h.height : -h.height);
-    // Rows are filled to a multiple of four bytes.
-    const std::size_t stride = (width * h.bitCount + 31) / 32 * 4;
+    const std::size_t stride = rowStride(width, h.bitCount);
     const std::size_t rowsSize = stride * height;
     if (h.imageSize != 0 && h.imageSize != rowsSize) {
         return failure(BitmapError::ImageSize);
     }
-    const std::size_t paletteAt = BitmapHeaderSize;
-    const std::size_t rowsAt = paletteAt + 4 * paletteEntries;
+    const std::size_t paletteAt = PaletteAt;
+    const std::size_t rowsAt = paletteAt + PaletteEntryBytes * paletteEntries;
     if (data.size() < rowsAt) {
         return failure(BitmapError::TruncatedPalette);
     }
@@ -121,7 +120,7 @@ DecodedBitmap decodePictureBitmap(std::span<const std::uint8_t> data) {
     QList<QRgb> colours;
     colours.reserve(static_cast<qsizetype>(paletteEntries));
     for (std::size_t i = 0; i < paletteEntries; ++i) {
-        colours.push_back(paletteEntry(data, paletteAt + 4 * i));
+        colours.push_back(paletteEntry(data, paletteAt + PaletteEntryBytes * i));
     }
     QImage image(w, hgt, QImage::Format_Indexed8);
     image.setColorTable(colours);
@@ -160,25 +159,19 @@ DecodedBitmap decodeIconBitmap(std::span<const std::uint8_t> data) {
     if (h.compression != 0) {
         return failure(BitmapError::Compression);
     }
-    if (h.coloursUsed != 0 && h.coloursUsed != 16) {
+    if (h.coloursUsed != 0 && h.coloursUsed != IconPaletteEntries) {
         return failure(BitmapError::ColoursUsed);
     }
-    constexpr std::size_t ColourStride = IconSize / 2;
-    constexpr std::size_t MaskStride = IconSize / 8;
-    constexpr std::size_t PaletteAt = BitmapHeaderSize;
-    constexpr std::size_t ColourAt = PaletteAt + 16 * 4;
-    constexpr std::size_t MaskAt = ColourAt + ColourStride * IconSize;
-    constexpr std::size_t End = MaskAt + MaskStride * IconSize;
-    if (h.imageSize != 0 && h.imageSize != End - ColourAt) {
+    if (h.imageSize != 0 && h.imageSize != IconStoredSize - IconColourAt) {
         return failure(BitmapError::ImageSize);
     }
-    if (data.size() < ColourAt) {
+    if (data.size() < IconColourAt) {
         return failure(BitmapError::TruncatedPalette);
     }
-    if (data.size() < End) {
+    if (data.size() < IconStoredSize) {
         return failure(BitmapError::TruncatedRows);
     }
-    if (data.size() > End) {
+    if (data.size() > IconStoredSize) {
         return failure(BitmapError::TrailingBytes);
     }
     QImage image(IconSize, IconSize, QImage::Format_ARGB32);
@@ -186,14 +179,14 @@ DecodedBitmap decodeIconBitmap(std::span<const std::uint8_t> data) {
         const std::size_t stored = static_cast<std::size_t>(IconSize - 1 - y);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (std::size_t x = 0; x < IconSize; ++x) {
-            const std::uint8_t maskByte = data[MaskAt + stored * MaskStride + x / 8];
+            const std::uint8_t maskByte = data[IconMaskAt + stored * IconMaskStride + x / 8];
             if ((maskByte & (0x80 >> (x % 8))) != 0) {
                 out[x] = qRgba(0, 0, 0, 0);
                 continue;
             }
-            const std::uint8_t pair = data[ColourAt + stored * ColourStride + x / 2];
+            const std::uint8_t pair = data[IconColourAt + stored * IconColourStride + x / 2];
             const unsigned index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
-            out[x] = paletteEntry(data, PaletteAt + 4 * index);
+            out[x] = paletteEntry(data, PaletteAt + PaletteEntryBytes * index);
         }
     }
     return {std::move(image), BitmapError::None};

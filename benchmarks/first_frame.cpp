@@ -3,15 +3,18 @@
 // (DAMAGE) for the moments its top-level window is mapped and first shows the picture it
 // settles on. Prints the medians from exec, their ratio, and the game's own start split into its
 // steps (gachapoko_bench --start-only on the same server).
-//     build/release/benchmarks/gachapoko_first_frame [--starts N] [--settled-session]
-// N is 12 unless given. The game gets a bare X session (no session bus, no runtime directory),
-// so its own look-ups are counted; the bare window gets DBUS_SESSION_BUS_ADDRESS=disabled: and a
-// private runtime directory, without which Qt would autolaunch a bus and make a directory of its
-// own. With --settled-session the game gets those too, and has nothing to look up.
+//     build/dev/benchmarks/gachapoko_first_frame [--starts N] [--game PATH] [--settled-session]
+// N is 12 unless given; PATH is another build of the game to time in place of this build's. The
+// game gets a bare X session (no session bus, no runtime directory), so its own look-ups are
+// counted; the bare window gets DBUS_SESSION_BUS_ADDRESS=disabled: and a private runtime directory,
+// without which Qt would autolaunch a bus and make a directory of its own. With --settled-session
+// the game gets those too, and has nothing to look up.
+#include "tests/support/environment.h"
+#include "tests/support/process.h"
+#include "tests/support/x_server.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,11 +23,7 @@
 #include <memory>
 #include <optional>
 #include <poll.h>
-#include <spawn.h>
 #include <string>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -32,77 +31,12 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-namespace fs = std::filesystem;
+using gachapoko::test::Environment;
+using gachapoko::test::Process;
 
 double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
-
-pid_t spawn(const std::vector<std::string>& command, const std::vector<std::string>& environment,
-            int standardOutput = -1) {
-    std::vector<char*> arguments;
-    for (const std::string& argument : command) {
-        arguments.push_back(const_cast<char*>(argument.c_str()));
-    }
-    arguments.push_back(nullptr);
-    std::vector<char*> variables;
-    for (const std::string& variable : environment) {
-        variables.push_back(const_cast<char*>(variable.c_str()));
-    }
-    variables.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (standardOutput >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, standardOutput, STDOUT_FILENO);
-    }
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, arguments[0], &actions, nullptr, arguments.data(), variables.data()) !=
-        0) {
-        pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-void end(pid_t pid) {
-    kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
-}
-
-// A private Xvfb on a display it chooses.
-class Xvfb {
-public:
-    Xvfb() {
-        int fds[2];
-        if (pipe(fds) != 0) {
-            return;
-        }
-        m_pid = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
-                       "-nolisten", "tcp", "-noreset"},
-                      {"PATH=/usr/bin:/bin"});
-        close(fds[1]);
-        std::string number;
-        char c = 0;
-        while (read(fds[0], &c, 1) == 1 && c != '\n') {
-            number += c;
-        }
-        close(fds[0]);
-        if (!number.empty()) {
-            m_display = ":" + number;
-        }
-    }
-    ~Xvfb() {
-        if (m_pid > 0) {
-            end(m_pid);
-        }
-    }
-    const std::string& display() const { return m_display; }
-
-private:
-    pid_t m_pid = -1;
-    std::string m_display;
-};
 
 struct Start {
     double mapped = 0;
@@ -137,8 +71,7 @@ public:
 
     // Starts `command` and watches its window until it has shown the same picture for
     // `settle`; nothing when no window settles within ten seconds.
-    std::optional<Start> time(const std::vector<std::string>& command,
-                              const std::vector<std::string>& environment,
+    std::optional<Start> time(const std::string& program, const Environment& environment,
                               std::chrono::milliseconds settle = std::chrono::milliseconds(700)) {
         struct Frame {
             Clock::time_point at;
@@ -148,9 +81,11 @@ public:
         std::map<xcb_window_t, xcb_damage_damage_t> damages;
         std::optional<Clock::time_point> mapped;
         xcb_window_t window = XCB_WINDOW_NONE; // the one mapped: Qt makes hidden ones too
+        Process process(program, {}, environment);
+        process.discardStandardOutput();
+        process.discardStandardError();
         const Clock::time_point started = Clock::now();
-        const pid_t pid = spawn(command, environment);
-        if (pid < 0) {
+        if (!process.start().empty()) {
             return std::nullopt;
         }
         Clock::time_point lastChange = started;
@@ -184,7 +119,7 @@ public:
             }
             xcb_flush(m_connection);
         }
-        end(pid);
+        process.end();
         for (const auto& [window, damage] : damages) {
             xcb_damage_destroy(m_connection, damage);
         }
@@ -226,22 +161,6 @@ double median(std::vector<double> values) {
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// A private directory for the programs' homes, removed at the end.
-struct Scratch {
-    Scratch() {
-        char pattern[] = "/tmp/gachapoko-first-frame-XXXXXX";
-        path = mkdtemp(pattern);
-        for (const char* sub : {"/home", "/home/tmp", "/runtime"}) {
-            mkdir((path + sub).c_str(), 0700);
-        }
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -256,9 +175,9 @@ int main(int argc, char* argv[]) {
         }
         settledSession = settledSession || std::strcmp(argv[i], "--settled-session") == 0;
     }
-    const Xvfb server;
-    if (server.display().empty()) {
-        std::fprintf(stderr, "gachapoko_first_frame: no Xvfb could be started\n");
+    gachapoko::test::XServer server;
+    if (const std::string problem = server.start(); !problem.empty()) {
+        std::fprintf(stderr, "gachapoko_first_frame: %s\n", problem.c_str());
         return 1;
     }
     Watcher watcher(server.display());
@@ -266,26 +185,34 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "gachapoko_first_frame: the X server has no DAMAGE extension\n");
         return 1;
     }
-    const Scratch scratch;
-    const std::vector<std::string> bareXSession = {
-        "PATH=/usr/local/bin:/usr/bin:/bin",    "HOME=" + scratch.path + "/home",
-        "TMPDIR=" + scratch.path + "/home/tmp", "LANG=C.UTF-8",
-        "DISPLAY=" + server.display(),          "QT_QPA_PLATFORM=xcb"};
-    std::vector<std::string> quietQt = bareXSession;
-    quietQt.push_back("DBUS_SESSION_BUS_ADDRESS=disabled:");
-    quietQt.push_back("XDG_RUNTIME_DIR=" + scratch.path + "/runtime");
+    // The programs' homes, removed at the end.
+    const gachapoko::test::TemporaryDirectory scratch;
+    const std::filesystem::path home = scratch.path() / "home";
+    const std::filesystem::path runtime = scratch.path() / "runtime";
+    std::filesystem::create_directories(home / "tmp");
+    std::filesystem::create_directory(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    Environment bareXSession;
+    bareXSession.set("PATH", "/usr/local/bin:/usr/bin:/bin")
+        .set("HOME", home.string())
+        .set("TMPDIR", (home / "tmp").string())
+        .set("LANG", "C.UTF-8")
+        .set("DISPLAY", server.display())
+        .set("QT_QPA_PLATFORM", "xcb");
+    Environment quietQt = bareXSession;
+    quietQt.set("DBUS_SESSION_BUS_ADDRESS", "disabled:").set("XDG_RUNTIME_DIR", runtime.string());
 
     struct Program {
         const char* name;
-        std::vector<std::string> command;
-        const std::vector<std::string>& environment;
+        std::string program;
+        const Environment& environment;
         std::vector<Start> starts;
     };
-    Program programs[] = {{"the game", {game}, settledSession ? quietQt : bareXSession, {}},
-                          {"a bare Qt window", {GACHAPOKO_BARE_WINDOW}, quietQt, {}}};
+    Program programs[] = {{"the game", game, settledSession ? quietQt : bareXSession, {}},
+                          {"a bare Qt window", GACHAPOKO_BARE_WINDOW, quietQt, {}}};
     // One start of each to warm the file cache, not counted.
     for (Program& program : programs) {
-        watcher.time(program.command, program.environment);
+        watcher.time(program.program, program.environment);
     }
     // The ratio within each round too: the machine's load drifts less between two neighbouring
     // starts than over the whole run.
@@ -295,7 +222,7 @@ int main(int argc, char* argv[]) {
         std::optional<Start> pair[2];
         for (int i = 0; i < 2; ++i) {
             const int which = (round + i) % 2;
-            pair[which] = watcher.time(programs[which].command, programs[which].environment);
+            pair[which] = watcher.time(programs[which].program, programs[which].environment);
             if (pair[which]) {
                 programs[which].starts.push_back(*pair[which]);
             }
@@ -341,9 +268,12 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
 
     // The game's start from main, step by step, on the same server and in the same session.
-    const pid_t steps = spawn({GACHAPOKO_BENCH, "--start-only"},
-                              settledSession ? quietQt : bareXSession, STDOUT_FILENO);
-    int status = 0;
-    waitpid(steps, &status, 0);
+    const gachapoko::test::Finished steps = gachapoko::test::run(
+        GACHAPOKO_BENCH, {"--start-only"}, settledSession ? quietQt : bareXSession);
+    std::fputs(steps.out.c_str(), stdout);
+    if (!steps.succeeded()) {
+        std::fprintf(stderr, "gachapoko_first_frame: %s\n", steps.report().c_str());
+        return 1;
+    }
     return 0;
 }

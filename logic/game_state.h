@@ -32,7 +32,7 @@ struct GameState {
     std::array<std::u16string, CaptionLineCount> SceneLines{}; // lines ShowScene or a verdict shows
     bool Counting = false;                                     // presses on the picture count
     std::int32_t Presses = 0;                                  // presses in the current bout
-    std::int32_t BeatenSum = 0; // sum of the scene codes beaten; 33 means all five
+    std::int32_t BeatenSum = 0; // sum of the codes beaten; AllFiveBeatenSum: all five
     bool OnMap = false;         // the map is shown
     BeatenFlags Beaten{};       // by scene code 4 to 9
     std::int32_t Required = 0;  // presses that win the current bout

@@ -50,7 +50,7 @@ void Game::Timer_Timer() {
         m_state.SceneLines[2] = pressesLine(m_state.Presses);
         // The timer only runs in a bout, so Scene is an ordinary opponent's code here. A stray
         // tick anywhere else (the goddess's hint, a verdict already given) must mark nobody, and
-        // nobody twice: BeatenSum stays the sum of the beaten codes, 33 at most.
+        // nobody twice: BeatenSum stays the sum of the beaten codes, AllFiveBeatenSum at most.
         if (m_state.Counting && isOrdinaryOpponent(m_state.Scene) &&
             !m_state.Beaten[m_state.Scene]) {
             m_state.BeatenSum += codeValue(m_state.Scene);

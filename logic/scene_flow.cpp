@@ -92,7 +92,7 @@ void Game::ImgE_Click(SiteIndex index) {
     }
 
     const SiteRow& row = SiteTable[static_cast<std::size_t>(index)];
-    m_state.Scene = row.SceneCode;
+    m_state.Scene = sceneCodeOfSite(index);
     m_state.ScenePicture = row.PictureId;
     m_state.Required = row.Required;
     setSceneLines(row.Lines);

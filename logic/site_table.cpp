@@ -17,43 +17,38 @@ const SceneLinesText FinalOpponentLines = {u"今まで倒さした敵は全て�
 const SceneLinesText FinalOpponentBeatenLines = {u"な、なぜ俺が負ける．．", u"なぜだ～～～！！",
                                                  u"オレの１００万年の野望が～．．"};
 
-// One row per site, in site index order: place, resident, scene code, picture, requirement,
-// lines, and the site's region on the map (x, y, width, height).
+// One row per site, in site index order: place, resident, picture, requirement, lines, and the
+// site's region on the map (x, y, width, height).
 const std::array<SiteRow, SiteCount> SiteTable = {{
     {u"森林",
      u"ドワーフ",
-     SceneCode::Forest,
      DwarfPicture,
      100,
      {u"オレはドワーフだ！！", u"ここに来たからには勝負しろ！！", u"いくぞ！！！"},
      {8, 8, 61, 36}},
     {u"山",
      u"力士",
-     SceneCode::Mountain,
      SumoWrestlerPicture,
      120,
      {u"今、けいこ中でごわす！！", u"じゃましたからには勝負しろごわす！！", u"いくでごわすよ！！"},
      {110, 16, 89, 41}},
     // The goddess never fights; her row holds her hint, and her reveal (above) replaces it once
     // the five are beaten.
-    {u"湖", u"女神", SceneCode::GoddessHint, GoddessPicture, 0, GoddessHintLines, {63, 64, 58, 30}},
+    {u"湖", u"女神", GoddessPicture, 0, GoddessHintLines, {63, 64, 58, 30}},
     {u"街",
      u"若者",
-     SceneCode::Town,
      YoungManPicture,
      110,
      {u"なんだオメェ？", u"オレと勝負してぇのか？", u"それならいくぞ！！"},
      {124, 99, 76, 50}},
     {u"住宅",
      u"次男",
-     SceneCode::Houses,
      SecondSonPicture,
      80,
      {u"だれ？今、お留守番しているんだ。", u"早く行かないと痛い目にあうよ。", u"殴るからね！！"},
      {0, 88, 58, 64}},
     {u"海岸",
      u"長男",
-     SceneCode::Coast,
      EldestSonPicture,
      130,
      {u"人生ってせつないよ．．．。", u"海を見ていると勝負したくなる。", u"だから勝負しよう！！"},

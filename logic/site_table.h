@@ -24,10 +24,10 @@ struct MapRect {
     }
 };
 
+// A site's scene code is not a column: it follows from the row's index (sceneCodeOfSite).
 struct SiteRow {
-    std::u16string_view Place;      // shown in caption line 0 while pointing at the site
-    std::u16string_view Resident;   // shown in caption line 2 while pointing at the site
-    gachapoko::SceneCode SceneCode; // site index + 4 (the goddess: her hint, 6)
+    std::u16string_view Place;    // shown in caption line 0 while pointing at the site
+    std::u16string_view Resident; // shown in caption line 2 while pointing at the site
     gachapoko::PictureId PictureId;
     std::int32_t Required; // presses that win a bout; 0 for the goddess, who never fights
     SceneLinesText Lines;
@@ -38,10 +38,18 @@ struct SiteRow {
 
 extern const std::array<SiteRow, SiteCount> SiteTable;
 
-// The goddess's site, and the sum of the five ordinary opponents' codes, which BeatenSum reaches
-// once all five are beaten (no smaller set of them adds up to it) and she reveals herself.
+// The goddess's site, her hint's code, and the sum of the five ordinary opponents' codes, which
+// BeatenSum reaches once all five are beaten (no smaller set of them adds up to it) and she
+// reveals herself.
 inline constexpr SiteIndex GoddessSite = 2;
-inline constexpr std::int32_t AllFiveBeatenSum = 4 + 5 + 7 + 8 + 9;
+static_assert(sceneCodeOfSite(GoddessSite) == SceneCode::GoddessHint);
+inline constexpr std::int32_t AllFiveBeatenSum = [] {
+    std::int32_t sum = 0;
+    for (SiteIndex site = 0; site < SiteCount; ++site) {
+        sum += site == GoddessSite ? 0 : codeValue(sceneCodeOfSite(site));
+    }
+    return sum;
+}();
 
 inline constexpr std::int32_t FinalOpponentRequired = 160;
 inline constexpr std::int32_t BoutMilliseconds = 10000;

@@ -1,27 +1,21 @@
-// What the system under the game offers, decided here once. Code that needs a system's own
-// headers or calls keeps them behind these macros; everything else is compiled everywhere and
-// chooses with the constants below, so that no branch of the game goes unbuilt on Linux.
+// What the system under the game offers, decided once by the build (platform/CMakeLists.txt)
+// and passed in as the compile definitions of gachapoko_platform. Code that needs a system's own
+// headers or calls keeps them behind the macros, and only the branch for the system being built
+// is compiled: on Linux the #else branches are never built. Code that needs no system headers
+// chooses with the constants below (if constexpr), so that both of its branches are compiled.
 #pragma once
 
-// The kernel's timerfd, which the bout timer waits on for a precise ten seconds (Linux).
-#if defined(__linux__)
-#define GACHAPOKO_HAS_TIMERFD 1
-#else
-#define GACHAPOKO_HAS_TIMERFD 0
-#endif
-
-// A freedesktop.org desktop: an X display reached through libxcb, an XDG runtime directory and a
-// D-Bus session bus that libdbus would look up, and the C library's locale encoding (Linux and
-// the BSDs). app/CMakeLists.txt links libxcb under the same condition.
-#if defined(__unix__) && !defined(__APPLE__)
-#define GACHAPOKO_FREEDESKTOP 1
-#else
-#define GACHAPOKO_FREEDESKTOP 0
+#if !defined(GACHAPOKO_HAS_TIMERFD) || !defined(GACHAPOKO_FREEDESKTOP)
+#error "platform.h is read by targets that link gachapoko_platform, which defines what it says"
 #endif
 
 namespace gachapoko::platform {
 
+// The kernel's timerfd, which the bout timer waits on for a precise ten seconds (Linux).
 inline constexpr bool HasTimerFd = GACHAPOKO_HAS_TIMERFD;
+// A freedesktop.org desktop: an X display reached through libxcb, an XDG runtime directory and
+// a D-Bus session bus that libdbus would look up, and the C library's locale encoding (Linux and
+// the BSDs).
 inline constexpr bool Freedesktop = GACHAPOKO_FREEDESKTOP;
 
 } // namespace gachapoko::platform

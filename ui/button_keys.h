@@ -37,7 +37,9 @@ private:
     QAbstractButton* m_button;
     HeldKeys m_held;
     // A release of Space may be the first half of a repeat whose press follows at once: the
-    // button is pressed only once no press has followed within the pair's time.
+    // button is pressed only once no press has followed within twice the pair's time. The pair's
+    // time is between the server's stamps; this wait is on the window's clock, and the press can
+    // reach the window later than it was stamped.
     QTimer m_spaceUp;
 };
 

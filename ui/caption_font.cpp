@@ -3,6 +3,7 @@
 
 #include "logic/site_table.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -41,12 +42,12 @@ bool hasEveryGlyph(const QFont& font, const std::vector<QString>& texts) {
 
 bool everyCaptionFits(const QFont& font, const std::vector<QString>& captions) {
     const QFontMetrics metrics(font);
-    if (metrics.height() > CaptionTextHeight) {
+    if (metrics.height() > layout::CaptionTextHeight) {
         return false;
     }
     for (const QString& caption : captions) {
-        if (metrics.horizontalAdvance(caption) > CaptionTextWidth ||
-            metrics.boundingRect(caption).width() > CaptionTextWidth) {
+        if (metrics.horizontalAdvance(caption) > layout::CaptionTextWidth ||
+            metrics.boundingRect(caption).width() > layout::CaptionTextWidth) {
             return false;
         }
     }

@@ -20,11 +20,9 @@ struct CaptionFont {
 
 inline constexpr int PreferredPixelSize = 12;
 inline constexpr int SmallestPixelSize = 9;
-// Inside a caption line's one-pixel border: 201 by 17 less the border.
-inline constexpr int CaptionTextWidth = 199;
-inline constexpr int CaptionTextHeight = 15;
-// The package that brings the preferred face on Debian and its derivatives.
-inline constexpr const char* JapaneseFontPackage = "fonts-ipafont-gothic";
+// The package that brings the preferred face on Debian and its derivatives, as the build names
+// it (GACHAPOKO_FONT_PACKAGE in the top CMakeLists.txt).
+inline constexpr const char* JapaneseFontPackage = GACHAPOKO_FONT_PACKAGE;
 
 // Chooses among the installed faces; the first call decides for the whole run.
 const CaptionFont& captionFont();

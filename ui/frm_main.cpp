@@ -9,6 +9,7 @@
 #include "ui/caption_colours.h"
 #include "ui/caption_font.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
@@ -25,12 +26,8 @@ namespace gachapoko {
 
 namespace {
 
-constexpr QRect CmdNextRect{0, 208, 201, 12};
-constexpr std::array<QRect, CaptionLineCount> LblMsRects = {{
-    {0, 224, 201, 17},
-    {0, 240, 201, 17},
-    {0, 256, 201, 17},
-}};
+using layout::CmdNextRect;
+using layout::LblMsRects;
 
 QImage pictureOrBlank(PictureId id) {
     std::optional<QImage> picture = loadPicture(id);
@@ -50,7 +47,7 @@ FrmMain::FrmMain()
     installAccessibleInterfaces(staticMetaObject);
     setWindowTitle(toQString(GameTitle));
     setWindowIcon(loadProgramIcon());
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(layout::ClientWidth, layout::ClientHeight);
     setFont(defaultFont());
 
     // The window's background is the button face of whatever palette the desktop gives.
@@ -175,8 +172,9 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Keys on the picture area reach the window: it has no use for them (they never count as
-// presses in a bout).
+// Keys on the picture area reach the window. They never count as presses in a bout; the window
+// only notes which of the keys that press "Next" are held, so that one held down here does not
+// press the button when the focus moves to it.
 void FrmMain::keyPressEvent(QKeyEvent* event) {
     m_nextKeys->track(event);
     QWidget::keyPressEvent(event);

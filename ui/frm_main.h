@@ -22,9 +22,6 @@ class PictureArea;
 class FrmMain : public QWidget, public View {
     Q_OBJECT
 public:
-    static constexpr int ClientWidth = 201;
-    static constexpr int ClientHeight = 273;
-
     // Creates the window hidden, every control in its initial state: the title picture, empty
     // caption lines, "Next" shown, the sites disabled, the timer stopped.
     FrmMain();
@@ -35,7 +32,7 @@ public:
     void start();
 
     // The one face and size for the window and every control: a Japanese Gothic at 12 pixels,
-    // small enough that every caption of the game fits inside its 201-pixel line, or the best
+    // small enough that every caption of the game fits inside its line, or the best
     // installed face that shows Japanese (see caption_font.h).
     static QFont defaultFont();
 

@@ -21,12 +21,11 @@ struct Expected {
 };
 
 Expected expectedFor(StoredForm form, PaletteKind palette) {
-    constexpr std::uint32_t Pixels = PictureSize * PictureSize;
     if (form == StoredForm::TrueColour) {
         return {.width = PictureSize,
                 .height = PictureSize,
                 .bitCount = 24,
-                .imageSize = 3 * Pixels,
+                .imageSize = TrueColourSize - TrueColourRowsAt,
                 .pixelsPerMetre = PixelsPerMetre,
                 .coloursUsed = 0,
                 .size = TrueColourSize};
@@ -43,7 +42,7 @@ Expected expectedFor(StoredForm form, PaletteKind palette) {
     return {.width = PictureSize,
             .height = PictureSize,
             .bitCount = 8,
-            .imageSize = Pixels,
+            .imageSize = IndexedSize - IndexedRowsAt,
             .pixelsPerMetre = PixelsPerMetre,
             .coloursUsed = 0,
             .size = IndexedSize};
@@ -89,9 +88,9 @@ constexpr int LeastPaintedPercent = 60;
 void checkSitesOverPlaces(const std::string& name, const Bytes& b,
                           std::vector<std::string>& problems) {
     const auto colourAt = [&b](int x, int y) {
-        const std::size_t at =
-            BitmapHeaderSize +
-            static_cast<std::size_t>((PictureSize - 1 - y) * PictureSize * 3 + 3 * x);
+        const std::size_t at = TrueColourRowsAt +
+                               static_cast<std::size_t>(PictureSize - 1 - y) * TrueColourStride +
+                               static_cast<std::size_t>(3 * x);
         return Rgb{b[at + 2], b[at + 1], b[at]};
     };
     const auto key = [](Rgb c) { return c.r << 16 | c.g << 8 | c.b; };
@@ -138,6 +137,41 @@ void checkSitesOverPlaces(const std::string& name, const Bytes& b,
 
 } // namespace
 
+std::vector<std::string> checkSharedPalette(const Palette& palette) {
+    std::vector<std::string> problems;
+    const auto entry = [](std::size_t i) { return "shared palette entry " + std::to_string(i); };
+    // The faces name their colours by value (shared(r, g, b)), which finds the first entry with
+    // the colour: a second entry with it could never be painted.
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (palette[i] == palette[j]) {
+                problems.push_back(entry(i) + " repeats entry " + std::to_string(j));
+            }
+        }
+    }
+    // Black first, where darker() knows it as the outline's colour and never shades to it, and
+    // white last, with the static colours.
+    if (palette.front() != Rgb{0, 0, 0} || palette.back() != Rgb{255, 255, 255}) {
+        problems.push_back("shared palette does not run from black to white");
+    }
+    // Between the static colours lies the grid: each channel on one of the seven levels 63,
+    // 95, ..., 255, the entries in grid order (red fastest, then green, then blue), the order in
+    // which darker() chooses between equally near shades.
+    const auto onGrid = [](std::uint8_t v) { return v >= 63 && (v - 63) % 32 == 0; };
+    const auto position = [](Rgb c) {
+        return (c.r - 63) / 32 + 7 * ((c.g - 63) / 32) + 49 * ((c.b - 63) / 32);
+    };
+    for (std::size_t i = 10; i < 246; ++i) {
+        const Rgb c = palette[i];
+        if (!onGrid(c.r) || !onGrid(c.g) || !onGrid(c.b)) {
+            problems.push_back(entry(i) + " lies off the seven-level grid");
+        } else if (i > 10 && position(c) <= position(palette[i - 1])) {
+            problems.push_back(entry(i) + " is out of grid order");
+        }
+    }
+    return problems;
+}
+
 std::vector<std::string> checkStoredPicture(const CataloguedPicture& picture, const Bytes& bytes) {
     std::vector<std::string> problems;
     const std::string name = "picture " + std::to_string(picture.id);
@@ -170,7 +204,7 @@ std::vector<std::string> checkStoredIcon(const Bytes& icon) {
                 {.width = IconSize,
                  .height = 2 * IconSize,
                  .bitCount = 4,
-                 .imageSize = IconSize * IconSize / 2 + IconSize * IconSize / 8,
+                 .imageSize = IconStoredSize - IconColourAt,
                  .pixelsPerMetre = 0,
                  .coloursUsed = 0,
                  .size = IconStoredSize},
@@ -186,7 +220,7 @@ std::vector<std::string> checkStoredIcon(const Bytes& icon) {
 
 std::vector<std::string> checkStoredPictures(const std::vector<StoredPicture>& pictures,
                                              const Bytes& icon) {
-    std::vector<std::string> problems;
+    std::vector<std::string> problems = checkSharedPalette(sharedPalette());
     if (pictures.size() != PictureCount) {
         problems.push_back(std::to_string(pictures.size()) + " pictures, not " +
                            std::to_string(PictureCount));

@@ -10,6 +10,9 @@
 
 namespace gachapoko::painter {
 
+// Problems found in the shared palette as it is made: an entry repeated, black and white not at
+// its ends, or a grid entry off the seven levels or out of grid order.
+std::vector<std::string> checkSharedPalette(const Palette& palette);
 // Problems found in one stored picture against its row: its size, its header fields, its
 // palette (the shared one, or one of its own used whole) and, for the map, that each site's
 // region lies over a painted place. Empty when all is well.
@@ -17,7 +20,7 @@ std::vector<std::string> checkStoredPicture(const CataloguedPicture& picture, co
 // The same for the icon: size, header fields and the standard 16 colours.
 std::vector<std::string> checkStoredIcon(const Bytes& icon);
 // Every picture from TitlePicture to ClosingPicture once, in id order, each checked against its
-// row of the catalogue, and the icon.
+// row of the catalogue, the icon, and the shared palette they are painted with.
 std::vector<std::string> checkStoredPictures(const std::vector<StoredPicture>& pictures,
                                              const Bytes& icon);
 

@@ -16,6 +16,10 @@ void putPalette(Bytes& out, const std::array<Rgb, N>& palette) {
     out.insert(out.end(), stored.begin(), stored.end());
 }
 
+// The pictures' rows fill whole words as they are, so the painter writes them without filling.
+static_assert(TrueColourStride == 3 * PictureSize && IndexedStride == PictureSize);
+static_assert(IconColourStride == IconSize / 2 && IconMaskStride == IconSize / 8);
+
 } // namespace
 
 Bytes storeTrueColour(const RgbPicture& picture) {
@@ -24,7 +28,7 @@ Bytes storeTrueColour(const RgbPicture& picture) {
     appendBitmapHeader(out, {.width = PictureSize,
                              .height = PictureSize,
                              .bitCount = 24,
-                             .imageSize = 3 * PictureSize * PictureSize,
+                             .imageSize = TrueColourSize - TrueColourRowsAt,
                              .xPixelsPerMetre = PixelsPerMetre,
                              .yPixelsPerMetre = PixelsPerMetre});
     for (int y = PictureSize - 1; y >= 0; --y) {
@@ -48,7 +52,7 @@ Bytes storeIndexed(const IndexedPicture& picture, IndexedHeader header) {
         appendBitmapHeader(out, {.width = PictureSize,
                                  .height = PictureSize,
                                  .bitCount = 8,
-                                 .imageSize = PictureSize * PictureSize,
+                                 .imageSize = IndexedSize - IndexedRowsAt,
                                  .xPixelsPerMetre = PixelsPerMetre,
                                  .yPixelsPerMetre = PixelsPerMetre});
     }
@@ -68,7 +72,7 @@ Bytes storeIcon(const IconPicture& icon) {
     appendBitmapHeader(out, {.width = IconSize,
                              .height = 2 * IconSize,
                              .bitCount = 4,
-                             .imageSize = IconColourBytes + IconMaskBytes});
+                             .imageSize = IconStoredSize - IconColourAt});
     putPalette(out, standardIconPalette());
     for (int y = IconSize - 1; y >= 0; --y) {
         for (int x = 0; x < IconSize; x += 2) {

@@ -14,14 +14,6 @@ namespace gachapoko::painter {
 using Bytes = std::vector<std::uint8_t>;
 
 inline constexpr std::int32_t PixelsPerMetre = 7087; // 180 dots per inch
-inline constexpr std::size_t PaletteAt = BitmapHeaderSize;
-inline constexpr std::size_t TrueColourSize = BitmapHeaderSize + 3 * PictureSize * PictureSize;
-inline constexpr std::size_t IndexedRowsAt = PaletteAt + 256 * 4;
-inline constexpr std::size_t IndexedSize = IndexedRowsAt + PictureSize * PictureSize;
-// The icon: 16 palette entries, 4-bit colour rows, then the 1-bit mask.
-inline constexpr std::uint32_t IconColourBytes = IconSize * IconSize / 2;
-inline constexpr std::uint32_t IconMaskBytes = IconSize * IconSize / 8;
-inline constexpr std::size_t IconStoredSize = PaletteAt + 16 * 4 + IconColourBytes + IconMaskBytes;
 
 // The 8-bit pictures come in two header styles: the faces on the shared palette say so with a
 // colours-used count and leave size and resolution empty; those with palettes of their own give

@@ -13,6 +13,7 @@
 #include "tests/support/x_client.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 #include "ui/picture_area.h"
 
 #include <QElapsedTimer>
@@ -108,7 +109,7 @@ protected:
                                 ->grabWindow(m_frm->winId())
                                 .toImage()
                                 .convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(shot.size(), QSize(FrmMain::ClientWidth, FrmMain::ClientHeight));
+        ASSERT_EQ(shot.size(), QSize(layout::ClientWidth, layout::ClientHeight));
         if (const QString dir = qEnvironmentVariable("GACHAPOKO_SCREENSHOT_DIR"); !dir.isEmpty()) {
             shot.save(QStringLiteral("%1/%2-%3.png")
                           .arg(dir)

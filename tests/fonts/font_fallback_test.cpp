@@ -42,7 +42,7 @@ int number(const std::map<std::string, std::string>& facts, const std::string& n
 
 const std::string NoJapaneseMessage =
     "gachapoko: no installed font can show the game's Japanese text, so the captions will show "
-    "boxes; install the package fonts-ipafont-gothic";
+    "boxes; install the package " GACHAPOKO_FONT_PACKAGE;
 
 struct FontCase {
     const char* name;

@@ -1,8 +1,9 @@
 // Whatever order the handlers are called in, with site indices in and out of range and timer
 // ticks where the window would never send one, the record of beaten opponents stays sound: the
-// goddess is never marked, and BeatenSum is the sum of the beaten codes, 33 at most. A fault here
-// locks the player out of the goddess or the final opponent for the rest of the run.
+// goddess is never marked, and BeatenSum is the sum of the beaten codes, the five's sum at most. A
+// fault here locks the player out of the goddess or the final opponent for the rest of the run.
 #include "logic/game.h"
+#include "logic/site_table.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -37,7 +38,8 @@ std::string beatenRecordFault(const GameState& state) {
             sum += codeValue(code);
         }
     }
-    if (!state.Beaten[SceneCode::GoddessHint] && state.BeatenSum == sum && sum <= 33) {
+    if (!state.Beaten[SceneCode::GoddessHint] && state.BeatenSum == sum &&
+        sum <= AllFiveBeatenSum) {
         return {};
     }
     std::ostringstream fault;
@@ -47,8 +49,8 @@ std::string beatenRecordFault(const GameState& state) {
     if (state.BeatenSum != sum) {
         fault << "BeatenSum " << state.BeatenSum << " but the flags add up to " << sum << "; ";
     }
-    if (state.BeatenSum > 33) {
-        fault << "BeatenSum " << state.BeatenSum << " exceeds 33; ";
+    if (state.BeatenSum > AllFiveBeatenSum) {
+        fault << "BeatenSum " << state.BeatenSum << " exceeds " << AllFiveBeatenSum << "; ";
     }
     return fault.str();
 }

@@ -51,13 +51,9 @@ Metainfo readMetainfo(const QString& path) {
         const auto name = xml.name();
         if (name == QStringLiteral("id") && metainfo.id.isEmpty()) {
             metainfo.id = xml.readElementText();
-        } else if (name == QStringLiteral("project_license")) {
-            metainfo.projectLicense = xml.readElementText();
         } else if (name == QStringLiteral("launchable") &&
                    xml.attributes().value(QStringLiteral("type")) == QStringLiteral("desktop-id")) {
             metainfo.launchable = xml.readElementText();
-        } else if (name == QStringLiteral("content_rating")) {
-            metainfo.contentRating = xml.attributes().value(QStringLiteral("type")).toString();
         } else if (name == QStringLiteral("release") && metainfo.latestRelease.isEmpty()) {
             metainfo.latestRelease = xml.attributes().value(QStringLiteral("version")).toString();
         }

@@ -19,11 +19,9 @@ struct Metainfo {
     QString id;
     QString launchable; // of type desktop-id
     QString latestRelease;
-    QString projectLicense;
-    QString contentRating; // the type of its content_rating
 };
 
-// The metainfo's component id, launchable, first listed (latest) release, licence and rating.
+// The metainfo's component id, launchable and first listed (latest) release.
 Metainfo readMetainfo(const QString& path);
 
 } // namespace gachapoko::test

@@ -104,13 +104,11 @@ TEST(InstalledTree, DesktopEntryStartsTheProgramWithItsIconWindowClassAndTitle) 
         << categories->second.toStdString();
 }
 
-TEST(InstalledTree, MetainfoNamesTheApplicationIdVersionLicenceAndRating) {
+// The metainfo is written by hand beside the build's own id and version: it must name them.
+TEST(InstalledTree, MetainfoNamesTheApplicationIdAndVersion) {
     const Metainfo metainfo = readMetainfo(metainfoPath());
     EXPECT_EQ(metainfo.id, AppId);
     EXPECT_EQ(metainfo.launchable, AppId + QStringLiteral(".desktop"));
-    EXPECT_EQ(metainfo.projectLicense, QStringLiteral("MIT"));
-    // Software centres hide applications without an age rating; appstreamcli only notes its lack.
-    EXPECT_EQ(metainfo.contentRating, QStringLiteral("oars-1.1"));
     EXPECT_EQ(metainfo.latestRelease, Version);
 }
 

@@ -15,6 +15,8 @@ namespace gachapoko::test {
 inline const QString AppId = QStringLiteral(GACHAPOKO_APP_ID);
 inline const QString Version = QStringLiteral(GACHAPOKO_VERSION);
 inline const QString ProgramName = QStringLiteral("gachapoko");
+// The package of the captions' Japanese face, which the game's package depends on.
+inline const QString FontPackage = QStringLiteral(GACHAPOKO_FONT_PACKAGE);
 
 inline const QString InstalledDir = QStringLiteral(GACHAPOKO_INSTALLED_DIR);
 inline const QString PackageDir = QStringLiteral(GACHAPOKO_PACKAGE_DIR);

@@ -39,7 +39,9 @@ void clearSite(Bytes& map, SiteIndex site) {
     const MapRect& r = SiteTable[static_cast<std::size_t>(site)].Region;
     for (int y = r.y; y <= std::min(r.bottom(), 199); ++y) {
         for (int x = r.x; x <= std::min(r.right(), 199); ++x) {
-            const std::size_t at = 40 + static_cast<std::size_t>((199 - y) * 600 + 3 * x);
+            const std::size_t at = TrueColourRowsAt +
+                                   static_cast<std::size_t>(199 - y) * TrueColourStride +
+                                   static_cast<std::size_t>(3 * x);
             map[at] = 191; // blue, green, red of the pale yellow-green ground
             map[at + 1] = 255;
             map[at + 2] = 223;
@@ -61,19 +63,21 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
     };
     const std::vector<Fault> faults = {
         {"title a byte short", 0, [](Bytes& b) { b.pop_back(); }},
-        {"map without resolution", 1, [](Bytes& b) { setField32(b, offset::XPixelsPerMetre, 0); }},
+        {"map without resolution", 1,
+         [](Bytes& b) { setField32(b, headerAt::XPixelsPerMetre, 0); }},
         {"map with the forest's site bare", 1, [](Bytes& b) { clearSite(b, 0); }},
         {"map with the coast's site bare", 1, [](Bytes& b) { clearSite(b, 5); }},
         {"face with own-palette header", 3,
-         [](Bytes& b) { setField32(b, offset::ColoursUsed, 0); }},
-        {"face with a changed palette entry", 4, [](Bytes& b) { b[40 + 4 * 100] ^= 1; }},
+         [](Bytes& b) { setField32(b, headerAt::ColoursUsed, 0); }},
+        {"face with a changed palette entry", 4,
+         [](Bytes& b) { b[PaletteAt + PaletteEntryBytes * 100] ^= 1; }},
         {"final opponent without image size", 8,
-         [](Bytes& b) { setField32(b, offset::ImageSize, 0); }},
+         [](Bytes& b) { setField32(b, headerAt::ImageSize, 0); }},
         {"closing picture upside down", 10,
-         [](Bytes& b) { setField32(b, offset::Height, static_cast<std::uint32_t>(-200)); }},
+         [](Bytes& b) { setField32(b, headerAt::Height, static_cast<std::uint32_t>(-200)); }},
         {"closing picture leaving an entry unused", 10,
          [](Bytes& b) {
-             for (std::size_t i = 40 + 1024; i < b.size(); ++i) {
+             for (std::size_t i = IndexedRowsAt; i < b.size(); ++i) {
                  b[i] = b[i] == 255 ? 254 : b[i];
              }
          }},
@@ -93,9 +97,27 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
     const std::vector<StoredPicture> lastMissing(good.begin(), good.end() - 1);
     EXPECT_FALSE(painter::checkStoredPictures(lastMissing, icon).empty()) << "the last missing";
     Bytes badIcon = icon;
-    badIcon[40 + 4 * 10 + 1] = 200; // bright green made paler
+    badIcon[PaletteAt + PaletteEntryBytes * 10 + 1] = 200; // bright green made paler
     EXPECT_FALSE(painter::checkStoredPictures(good, badIcon).empty());
     EXPECT_FALSE(painter::checkStoredIcon(badIcon).empty());
+}
+
+// The shared palette as made passes its check; a repeated entry, black moved from the start, a
+// grid entry off its levels or two swapped do not.
+TEST(Painter, CheckCatchesAFaultySharedPalette) {
+    EXPECT_EQ(painter::checkSharedPalette(painter::sharedPalette()), std::vector<std::string>{});
+    const std::vector<std::pair<const char*, std::function<void(painter::Palette&)>>> faults = {
+        {"an entry repeated", [](painter::Palette& p) { p[247] = p[180]; }},
+        {"black not first", [](painter::Palette& p) { std::swap(p[0], p[1]); }},
+        {"off the grid",
+         [](painter::Palette& p) { p[50].g = static_cast<std::uint8_t>(p[50].g + 1); }},
+        {"out of grid order", [](painter::Palette& p) { std::swap(p[20], p[21]); }},
+    };
+    for (const auto& [name, apply] : faults) {
+        painter::Palette palette = painter::sharedPalette();
+        apply(palette);
+        EXPECT_FALSE(painter::checkSharedPalette(palette).empty()) << name;
+    }
 }
 
 } // namespace

