@@ -50,9 +50,12 @@ TEST(Package, DependsOnTheLibrariesItLinksAndTheJapaneseFont) {
         EXPECT_TRUE(found->contains(QStringLiteral(" (>= ")))
             << found->toStdString() << " has no version from dpkg-shlibdeps";
     }
-    // Nothing else is named by hand: every other dependency is a library the program links.
+    // Nothing else is named by hand: every other dependency is a library the program links,
+    // and the exact Qt build whose accessibility bridge the game wakes for a late screen reader
+    // (that class is Qt's private API, which Debian ties to one Qt version: qt6-base-abi).
     for (const QString& name : names) {
-        EXPECT_TRUE(name == FontPackage || name.startsWith(QLatin1String("lib")))
+        EXPECT_TRUE(name == FontPackage || name.startsWith(QLatin1String("lib")) ||
+                    name == QLatin1String("qt6-base-abi"))
             << name.toStdString();
     }
 }
