@@ -21,7 +21,7 @@ packages=(
     desktop-file-utils appstream          # validators of the desktop entry and the metainfo
     lintian                               # Debian's check of the package
     dbus-daemon dbus-bin at-spi2-core     # a private session and accessibility bus for the
-    libatspi2.0-dev                       #   screen reader tests, read through libatspi
+                                          #   screen reader tests
     orca speech-dispatcher                # a real screen reader speaking through speech-dispatcher
     speech-dispatcher-espeak-ng espeak-ng #   and espeak-ng (into a null sound device), for the
                                           #   screen reader tests; no window manager is needed

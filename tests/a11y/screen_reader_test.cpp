@@ -187,6 +187,20 @@ TEST_F(Orca, TheMapByKeyboardSpeaksItsPictureItsInstructionAndEachPlace) {
                   countContaining(spoken, beforeMap, firstAnswer, MapPicture + " image"),
               1);
     EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapInstruction), 1);
+    // Each place came onto the map as a new child of the picture, where a screen reader's review
+    // of the window finds it.
+    const std::vector<std::string> added = m_desktop.eventsReceived("object:children-changed:add");
+    for (const std::string& place : Places) {
+        EXPECT_EQ(std::count_if(added.begin(), added.end(),
+                                [&](const std::string& line) {
+                                    return line.find("[image | " + MapPicture + "]") !=
+                                               std::string::npos &&
+                                           line.find("[push button | " + place + "]") !=
+                                               std::string::npos;
+                                }),
+                  1)
+            << place;
+    }
 
     // Space on the focused place (the forest) visits it: its resident's picture is spoken.
     const auto beforeVisit = m_desktop.mark();
@@ -205,6 +219,15 @@ TEST_F(Orca, AnEncounterAndABoutAreSpokenToTheVerdictWithinASecond) {
     m_desktop.pressKey("Return");
     hear(beforeEncounter, TownLines[2]);
     hear(beforeEncounter, pushButton("Next"));
+    // Every place left with the map: none is showing any more.
+    const std::vector<std::string> showing =
+        m_desktop.eventsReceived("object:state-changed:showing");
+    for (const std::string& place : Places) {
+        EXPECT_TRUE(std::any_of(showing.begin(), showing.end(), [&](const std::string& line) {
+            return line.find("[push button | " + place + "] in [application | gachapoko] (0,") !=
+                   std::string::npos;
+        })) << place;
+    }
 
     // Space on "Next" starts the bout; what Orca spoke before the bout's instruction is the
     // whole encounter.

@@ -171,24 +171,36 @@ std::string ScreenReaderDesktop::startAccessibilityBus() {
 
 std::string ScreenReaderDesktop::startScreenReader() {
     m_logPath = m_home.path() / "orca-debug.log";
-    m_orca = std::make_unique<Process>("orca",
-                                       std::vector<std::string>{"--debug-file", m_logPath.string()},
-                                       Environment(m_environment)
-                                           .set("PYTHONPATH", (m_home.path() / "python").string())
-                                           .set("GACHAPOKO_ORCA_LOG", m_logPath.string()));
-    if (std::string failure = m_orca->start(); !failure.empty()) {
-        return failure;
-    }
-    // The last thing Orca logs before it waits for events.
-    const auto deadline = Clock::now() + 20s;
-    while (m_log.find("ORCA: Starting registry") == std::string::npos) {
-        if (!m_orca->running() || Clock::now() > deadline) {
-            return "Orca did not start: " + m_orca->report() + "\n" + report();
+    // Orca sometimes gives up at once ("cannot connect to the Desktop") while the accessibility
+    // bus it has just had started comes up; a second start finds it up.
+    std::string failure;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        m_log.clear();
+        m_logOffset = 0;
+        m_spoken.clear();
+        m_orca = std::make_unique<Process>(
+            "orca", std::vector<std::string>{"--debug-file", m_logPath.string()},
+            Environment(m_environment)
+                .set("PYTHONPATH", (m_home.path() / "python").string())
+                .set("GACHAPOKO_ORCA_LOG", m_logPath.string()));
+        if (failure = m_orca->start(); !failure.empty()) {
+            return failure;
         }
-        m_orca->waitForEnd(10ms);
-        readLog();
+        // The last thing Orca logs before it waits for events.
+        const auto deadline = Clock::now() + 20s;
+        while (m_log.find("ORCA: Starting registry") == std::string::npos) {
+            if (!m_orca->running() || Clock::now() > deadline) {
+                failure = "Orca did not start: " + m_orca->report() + "\n" + report();
+                break;
+            }
+            m_orca->waitForEnd(10ms);
+            readLog();
+        }
+        if (m_orca->running()) {
+            return m_log.find("ORCA: Starting registry") != std::string::npos ? "" : failure;
+        }
     }
-    return {};
+    return failure;
 }
 
 std::string ScreenReaderDesktop::startGame() {
@@ -314,6 +326,17 @@ std::vector<std::string> ScreenReaderDesktop::eventErrors() {
         }
     }
     return errors;
+}
+
+std::vector<std::string> ScreenReaderDesktop::eventsReceived(const std::string& kind) {
+    readLog();
+    std::vector<std::string> events;
+    for (const std::string& line : linesOf(m_log)) {
+        if (line.find("EVENT MANAGER: " + kind + " for ") != std::string::npos) {
+            events.push_back(line);
+        }
+    }
+    return events;
 }
 
 std::string ScreenReaderDesktop::report(Mark from, std::size_t logLines) {

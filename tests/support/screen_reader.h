@@ -74,6 +74,9 @@ public:
     // content it refused ("bad content sent to speak()") and Python tracebacks, each with its
     // lines. BrlAPI's failure to find a braille display at start is not one of them.
     std::vector<std::string> eventErrors();
+    // The lines of Orca's log that record an event of `kind` ("object:children-changed:add") as it
+    // came in, whatever Orca then made of it.
+    std::vector<std::string> eventsReceived(const std::string& kind);
     // The utterances from `from`, numbered, and the last lines of Orca's log: for a failure.
     std::string report(Mark from = 0, std::size_t logLines = 60);
 
