@@ -10,6 +10,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QTimer>
 #include <vector>
 
 namespace gachapoko {
@@ -160,7 +161,8 @@ QAccessibleInterface* gameInterfaces(const QString& className, QObject* object) 
 void installAccessibleInterfaces(const QMetaObject& window) {
     if (g_window == nullptr) {
         QAccessible::installFactory(gameInterfaces);
-        new ScreenReaderWakeup(qApp);
+        // Once the event loop runs, so that its look at the session bus never delays the window.
+        QTimer::singleShot(0, qApp, [] { new ScreenReaderWakeup(qApp); });
     }
     g_window = &window;
 }
