@@ -83,22 +83,6 @@ TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
     EXPECT_TRUE(won.state().Counting);
 }
 
-// Presses made while the goddess reveals herself and before the first final bout count.
-TEST(Verdict, PressesBeforeTheFinalBoutCountTowardsIt) {
-    Session s;
-    s.startOnMap();
-    s.beatAllFive();
-    s.game.ImgE_Click(2);
-    s.press(15);
-    s.game.CmdNext_Click();
-    s.press(25);
-    s.game.CmdNext_Click();
-    s.press(120);
-    s.game.Timer_Timer();
-    EXPECT_EQ(s.state().Scene, SceneCode::FinalOpponentBeaten);
-    EXPECT_EQ(s.view.picture, 110);
-}
-
 TEST(Verdict, AfterALostFinalBoutCountingStartsAgainFromTheVerdict) {
     Session s;
     s.startOnMap();
@@ -234,41 +218,6 @@ TEST(Verdict, StrayTimerTickOutsideABoutMarksNobodyBeaten) {
     closing.game.Timer_Timer(); // Scene 12
     EXPECT_EQ(closing.state().BeatenSum, 33);
     EXPECT_EQ(closing.state().Scene, SceneCode::FinalOpponentBeaten);
-}
-
-// The goddess's hint turns Counting on although she never fights: ticks there must not mark her,
-// or she would refuse every later visit and the final opponent could never be reached.
-TEST(Verdict, StrayTimerTicksAtTheGoddessMarkNobody) {
-    Session s;
-    s.start();
-    s.game.ImgE_Click(2);
-    for (int tick = 0; tick < 6; ++tick) {
-        s.game.Timer_Timer();
-    }
-    EXPECT_FALSE(s.state().Beaten[SceneCode::GoddessHint]);
-    EXPECT_EQ(s.state().BeatenSum, 0);
-
-    s.game.CmdNext_Click(); // back to the map
-    s.beatAllFive();
-    s.view.take();
-    s.game.ImgE_Click(2);
-    EXPECT_EQ(s.state().Scene, SceneCode::GoddessRevealed);
-    EXPECT_EQ(s.view.picture, GoddessPicture);
-}
-
-// A second tick after an ordinary win (the verdict still on screen) adds nothing more.
-TEST(Verdict, AnOpponentIsMarkedBeatenOnlyOnce) {
-    Session s;
-    s.startOnMap();
-    s.game.ImgE_Click(3);
-    s.game.CmdNext_Click();
-    s.press(110);
-    s.game.Timer_Timer();
-    s.game.Timer_Timer();
-    s.press(200);
-    s.game.Timer_Timer();
-    EXPECT_TRUE(s.state().Beaten[SceneCode::Town]);
-    EXPECT_EQ(s.state().BeatenSum, 7);
 }
 
 } // namespace

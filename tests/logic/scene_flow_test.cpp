@@ -199,21 +199,6 @@ TEST(SceneFlow, EncounterCopiesTheSiteRowIntoTheState) {
     EXPECT_EQ(toUtf8(s.state().SceneLines[1]), "海を見ていると勝負したくなる。");
 }
 
-TEST(SceneFlow, ReturnToTheMapKeepsTheLastEncountersCode) {
-    Session s;
-    s.startOnMap();
-    s.fight(3, 0);
-    EXPECT_EQ(s.state().Scene, SceneCode::Town);
-    EXPECT_TRUE(s.state().OnMap);
-    EXPECT_FALSE(s.state().Counting);
-    EXPECT_EQ(s.state().Presses, 0);
-
-    s.game.ImgE_Click(2);
-    s.game.CmdNext_Click();
-    EXPECT_EQ(s.state().Scene, SceneCode::GoddessHint);
-    EXPECT_TRUE(s.view.nextVisible == false);
-}
-
 // A refusal leaves the picture, lines 0 and 2 and the scene exactly as they were.
 TEST(SceneFlow, RefusalChangesOnlyTheMiddleLine) {
     Session s;
