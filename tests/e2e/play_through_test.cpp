@@ -35,6 +35,10 @@ QString presses(int count) {
     return toQString(pressesLine(count));
 }
 
+std::array<QString, 3> linesOf(const SceneLinesText& lines) {
+    return {toQString(lines[0]), toQString(lines[1]), toQString(lines[2])};
+}
+
 // Points inside each site, in picture pixels, and a point on the bare map.
 constexpr std::array<QPoint, SiteCount> InSite = {
     {{30, 20}, {150, 35}, {90, 78}, {160, 120}, {25, 120}, {100, 185}}};
@@ -207,10 +211,7 @@ protected:
     void encounter(SiteIndex site) {
         clickSite(site);
         const SiteRow& row = SiteTable[static_cast<std::size_t>(site)];
-        expectScene({"encounter",
-                     row.PictureId,
-                     {toQString(row.Lines[0]), toQString(row.Lines[1]), toQString(row.Lines[2])},
-                     true});
+        expectScene({"encounter", row.PictureId, linesOf(row.Lines), true});
     }
 
     void winBout(SiteIndex site, int count, bool fast = false, Length length = Length::CutShort) {
@@ -228,9 +229,6 @@ protected:
 };
 
 TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
-    const QRect screen = m_frm->screen()->geometry();
-    EXPECT_LE((m_frm->geometry().center() - screen.center()).manhattanLength(), 2);
-    EXPECT_EQ(m_frm->geometry().size(), QSize(201, 273));
     expectScene({"welcome", TitlePicture, {QString(), toQString(WelcomeLine), QString()}, true});
 
     clickNext();
@@ -249,11 +247,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 
     // The goddess only gives her hint while opponents remain.
     clickSite(GoddessSite);
-    expectScene({"goddess-hint",
-                 GoddessPicture,
-                 {toQString(GoddessHintLines[0]), toQString(GoddessHintLines[1]),
-                  toQString(GoddessHintLines[2])},
-                 true});
+    expectScene({"goddess-hint", GoddessPicture, linesOf(GoddessHintLines), true});
     backToMap();
 
     // The forest falls to a burst of 2000 presses of both buttons, far faster than a hand.
@@ -283,15 +277,9 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 
     // With all five beaten the goddess shows her true face.
     clickSite(GoddessSite);
-    expectScene({"goddess-revealed",
-                 GoddessPicture,
-                 {toQString(GoddessRevealLines[0]), toQString(GoddessRevealLines[1]),
-                  toQString(GoddessRevealLines[2])},
-                 true});
+    expectScene({"goddess-revealed", GoddessPicture, linesOf(GoddessRevealLines), true});
     clickNext();
-    const std::array<QString, 3> finalLines{toQString(FinalOpponentLines[0]),
-                                            toQString(FinalOpponentLines[1]),
-                                            toQString(FinalOpponentLines[2])};
+    const std::array<QString, 3> finalLines = linesOf(FinalOpponentLines);
     expectScene({"final-opponent", FinalOpponentPicture, finalLines, true});
 
     playBout(60, true);
@@ -300,18 +288,11 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
                  {toQString(LostLine0), toQString(LostLine1), presses(60)},
                  true});
     playBout(170, true, Length::TenSeconds);
-    expectScene({"final-beaten",
-                 FinalOpponentBeatenPicture,
-                 {toQString(FinalOpponentBeatenLines[0]), toQString(FinalOpponentBeatenLines[1]),
-                  toQString(FinalOpponentBeatenLines[2])},
-                 true});
+    expectScene(
+        {"final-beaten", FinalOpponentBeatenPicture, linesOf(FinalOpponentBeatenLines), true});
 
     clickNext();
-    expectScene({"closing",
-                 ClosingPicture,
-                 {toQString(ClosingScreenLines[0]), toQString(ClosingScreenLines[1]),
-                  toQString(ClosingScreenLines[2])},
-                 false});
+    expectScene({"closing", ClosingPicture, linesOf(ClosingScreenLines), false});
     EXPECT_EQ(m_frm->gameState().Scene, SceneCode::FinalOpponentBeaten);
 }
 

@@ -52,15 +52,35 @@ struct Session {
         view.take();
     }
 
+    // From the start to the map with all five beaten.
     void beatAllFive() {
+        startOnMap();
         for (SiteIndex site : OrdinarySites) {
             fight(site, 200);
         }
     }
 
-    // From the map with all five beaten to the final opponent's lines, "Next" shown.
+    // From the start to the final opponent's lines, "Next" shown.
     void meetFinalOpponent() {
+        beatAllFive();
         game.ImgE_Click(2);
+        game.CmdNext_Click();
+        view.take();
+    }
+
+    // From the start into a bout with the final opponent, `presses` pressed and the bell not yet
+    // rung.
+    void finalBout(int presses) {
+        meetFinalOpponent();
+        game.CmdNext_Click();
+        press(presses);
+        view.take();
+    }
+
+    // From the start into the bout with the opponent of `site`, nothing pressed yet.
+    void startBout(SiteIndex site) {
+        startOnMap();
+        game.ImgE_Click(site);
         game.CmdNext_Click();
         view.take();
     }

@@ -50,26 +50,15 @@ TEST(HoverCaptions, PictureAreaOffTheMapLeavesTheLinesAlone) {
              s.startOnMap();
              s.game.ImgE_Click(0);
          }},
-        {"bout",
-         [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(0);
-             s.game.CmdNext_Click();
-         }},
+        {"bout", [](Session& s) { s.startBout(0); }},
         {"verdict",
          [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(0);
-             s.game.CmdNext_Click();
+             s.startBout(0);
              s.game.Timer_Timer();
          }},
         {"closing screen",
          [](Session& s) {
-             s.startOnMap();
-             s.beatAllFive();
-             s.meetFinalOpponent();
-             s.game.CmdNext_Click();
-             s.press(160);
+             s.finalBout(160);
              s.game.Timer_Timer();
              s.game.CmdNext_Click();
          }},

@@ -138,15 +138,11 @@ void playWholeGame(const std::array<SiteIndex, 5>& order) {
     expectScreen(s.view, {109, finalLines, false, false, 10000});
     s.press(100);
     s.game.Timer_Timer(); // 130 in all: lost
-    expectScreen(
-        s.view,
-        {109, {"まだまだだな。", "いつでもかかってきな！！", "押した回数　130"}, true, false, 0});
+    const std::array<const char*, 3> lostLines = {"まだまだだな。", "いつでもかかってきな！！",
+                                                  "押した回数　130"};
+    expectScreen(s.view, {109, lostLines, true, false, 0});
     s.game.CmdNext_Click();
-    expectScreen(s.view, {109,
-                          {"まだまだだな。", "いつでもかかってきな！！", "押した回数　130"},
-                          false,
-                          false,
-                          10000});
+    expectScreen(s.view, {109, lostLines, false, false, 10000}); // the lost verdict stays up
     s.press(161);
     s.game.Timer_Timer();
     expectScreen(s.view,

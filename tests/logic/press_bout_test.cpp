@@ -36,9 +36,7 @@ TEST(Verdict, OrdinaryOpponentIsBeatenExactlyAtTheRequirement) {
             const bool won = presses == required;
             const SceneCode code = sceneCodeOfSite(site);
             Session s;
-            s.startOnMap();
-            s.game.ImgE_Click(site);
-            s.game.CmdNext_Click();
+            s.startBout(site);
             s.press(presses);
             s.view.take();
             s.game.Timer_Timer();
@@ -54,24 +52,14 @@ TEST(Verdict, OrdinaryOpponentIsBeatenExactlyAtTheRequirement) {
 
 TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
     Session lost;
-    lost.startOnMap();
-    lost.beatAllFive();
-    lost.meetFinalOpponent();
-    lost.game.CmdNext_Click();
-    lost.press(159);
-    lost.view.take();
+    lost.finalBout(159);
     lost.game.Timer_Timer();
     EXPECT_EQ(lost.view.take(), verdict(false, 159));
     EXPECT_EQ(lost.state().Scene, SceneCode::FinalOpponent);
     EXPECT_EQ(lost.view.picture, 109);
 
     Session won;
-    won.startOnMap();
-    won.beatAllFive();
-    won.meetFinalOpponent();
-    won.game.CmdNext_Click();
-    won.press(160);
-    won.view.take();
+    won.finalBout(160);
     won.game.Timer_Timer();
     EXPECT_EQ(won.view.take(),
               (std::vector<Op>{timer(0), picture(110), next(true),
@@ -83,29 +71,9 @@ TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
     EXPECT_TRUE(won.state().Counting);
 }
 
-// Presses made while the goddess reveals herself and before the first final bout count.
-TEST(Verdict, PressesBeforeTheFinalBoutCountTowardsIt) {
-    Session s;
-    s.startOnMap();
-    s.beatAllFive();
-    s.game.ImgE_Click(2);
-    s.press(15);
-    s.game.CmdNext_Click();
-    s.press(25);
-    s.game.CmdNext_Click();
-    s.press(120);
-    s.game.Timer_Timer();
-    EXPECT_EQ(s.state().Scene, SceneCode::FinalOpponentBeaten);
-    EXPECT_EQ(s.view.picture, 110);
-}
-
 TEST(Verdict, AfterALostFinalBoutCountingStartsAgainFromTheVerdict) {
     Session s;
-    s.startOnMap();
-    s.beatAllFive();
-    s.meetFinalOpponent();
-    s.game.CmdNext_Click();
-    s.press(100);
+    s.finalBout(100);
     s.game.Timer_Timer();
     EXPECT_EQ(s.state().Presses, 0);
     s.press(70); // between the verdict and "Next"
@@ -136,26 +104,14 @@ TEST(Presses, CountOnlyWhileCounting) {
              s.game.ImgE_Click(1);
          },
          false},
-        {"ordinary bout",
-         [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(1);
-             s.game.CmdNext_Click();
-         },
-         true},
+        {"ordinary bout", [](Session& s) { s.startBout(1); }, true},
         {"goddess's hint",
          [](Session& s) {
              s.startOnMap();
              s.game.ImgE_Click(2);
          },
          true},
-        {"final opponent's lines",
-         [](Session& s) {
-             s.startOnMap();
-             s.beatAllFive();
-             s.meetFinalOpponent();
-         },
-         true},
+        {"final opponent's lines", [](Session& s) { s.meetFinalOpponent(); }, true},
     };
     for (const PressPhase& phase : phases) {
         SCOPED_TRACE(phase.name);
@@ -170,9 +126,7 @@ TEST(Presses, CountOnlyWhileCounting) {
 
 TEST(Presses, AfterAnOrdinaryVerdictAreCountedThenDroppedOnTheWayToTheMap) {
     Session s;
-    s.startOnMap();
-    s.game.ImgE_Click(0);
-    s.game.CmdNext_Click();
+    s.startBout(0);
     s.press(100);
     s.game.Timer_Timer();
     s.press(12);
@@ -197,9 +151,7 @@ TEST(Presses, GoddessHintPressesAreDroppedOnTheReturn) {
 // The count stops at the largest 32-bit value: a press there is ignored, never wrapped.
 TEST(Presses, StopAtTheLargestCount) {
     Session s;
-    s.startOnMap();
-    s.game.ImgE_Click(3);
-    s.game.CmdNext_Click();
+    s.startBout(3);
     const std::int32_t max = std::numeric_limits<std::int32_t>::max();
     // Two billion presses would take minutes: start the count just below its ceiling.
     const_cast<GameState&>(s.state()).Presses = max - 1;
@@ -224,51 +176,12 @@ TEST(Verdict, StrayTimerTickOutsideABoutMarksNobodyBeaten) {
     EXPECT_EQ(toUtf8(welcome.view.captions[0]), "おまえ強いな。");
 
     Session closing;
-    closing.startOnMap();
-    closing.beatAllFive();
-    closing.meetFinalOpponent();
-    closing.game.CmdNext_Click();
-    closing.press(160);
+    closing.finalBout(160);
     closing.game.Timer_Timer();
     closing.game.CmdNext_Click();
     closing.game.Timer_Timer(); // Scene 12
     EXPECT_EQ(closing.state().BeatenSum, 33);
     EXPECT_EQ(closing.state().Scene, SceneCode::FinalOpponentBeaten);
-}
-
-// The goddess's hint turns Counting on although she never fights: ticks there must not mark her,
-// or she would refuse every later visit and the final opponent could never be reached.
-TEST(Verdict, StrayTimerTicksAtTheGoddessMarkNobody) {
-    Session s;
-    s.start();
-    s.game.ImgE_Click(2);
-    for (int tick = 0; tick < 6; ++tick) {
-        s.game.Timer_Timer();
-    }
-    EXPECT_FALSE(s.state().Beaten[SceneCode::GoddessHint]);
-    EXPECT_EQ(s.state().BeatenSum, 0);
-
-    s.game.CmdNext_Click(); // back to the map
-    s.beatAllFive();
-    s.view.take();
-    s.game.ImgE_Click(2);
-    EXPECT_EQ(s.state().Scene, SceneCode::GoddessRevealed);
-    EXPECT_EQ(s.view.picture, GoddessPicture);
-}
-
-// A second tick after an ordinary win (the verdict still on screen) adds nothing more.
-TEST(Verdict, AnOpponentIsMarkedBeatenOnlyOnce) {
-    Session s;
-    s.startOnMap();
-    s.game.ImgE_Click(3);
-    s.game.CmdNext_Click();
-    s.press(110);
-    s.game.Timer_Timer();
-    s.game.Timer_Timer();
-    s.press(200);
-    s.game.Timer_Timer();
-    EXPECT_TRUE(s.state().Beaten[SceneCode::Town]);
-    EXPECT_EQ(s.state().BeatenSum, 7);
 }
 
 } // namespace

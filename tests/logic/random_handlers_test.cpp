@@ -61,31 +61,27 @@ struct Call {
     int argument;
 };
 
+bool takesASite(const Call& call) {
+    return call.handler >= 1 && call.handler <= 3;
+}
+bool isABurst(const Call& call) {
+    return call.handler == 5 || call.handler == 6;
+}
+
 std::string describe(const std::vector<Call>& calls) {
+    static const char* const Names[] = {"CmdNext_Click",  "ImgE_Click",        "ImgE_Click",
+                                        "ImgE_MouseMove", "PicMain_MouseMove", "presses",
+                                        "presses",        "Timer_Timer"};
     std::ostringstream text;
     text << "Form_Load";
     for (const Call& call : calls) {
-        switch (call.handler) {
-        case 0:
-            text << ", CmdNext_Click";
-            break;
-        case 1:
-        case 2:
-            text << ", ImgE_Click(" << call.argument << ")";
-            break;
-        case 3:
-            text << ", ImgE_MouseMove(" << call.argument << ")";
-            break;
-        case 4:
-            text << ", PicMain_MouseMove";
-            break;
-        case 5:
-        case 6:
-            text << ", " << call.argument << " presses";
-            break;
-        default:
-            text << ", Timer_Timer";
-            break;
+        text << ", ";
+        if (isABurst(call)) {
+            text << call.argument << " ";
+        }
+        text << Names[call.handler];
+        if (takesASite(call)) {
+            text << "(" << call.argument << ")";
         }
     }
     return text.str();
@@ -108,32 +104,30 @@ TEST(RandomHandlers, BeatenRecordStaysSoundOverManyRandomSequences) {
         const int length = callsOf(random);
         for (int call = 0; call < length; ++call) {
             Call current{handlerOf(random), 0};
+            if (takesASite(current)) {
+                current.argument = siteOf(random);
+            } else if (isABurst(current)) {
+                // A burst of presses, so that bouts are both won and lost.
+                current.argument = burstOf(random);
+            }
+            const auto site = static_cast<SiteIndex>(current.argument);
             switch (current.handler) {
             case 0:
                 game.CmdNext_Click();
                 break;
             case 1:
-            case 2: {
-                const auto site = static_cast<SiteIndex>(siteOf(random));
+            case 2:
                 game.ImgE_Click(site);
-                current.argument = site;
                 break;
-            }
-            case 3: {
-                const auto site = static_cast<SiteIndex>(siteOf(random));
+            case 3:
                 game.ImgE_MouseMove(site, 0, 0, 0.0F, 0.0F);
-                current.argument = site;
                 break;
-            }
             case 4:
                 game.PicMain_MouseMove(0, 0, 0.0F, 0.0F);
                 break;
             case 5:
-            case 6: {
-                // A burst of presses, so that bouts are both won and lost.
-                const int presses = burstOf(random);
-                current.argument = presses;
-                for (int press = 0; press < presses; ++press) {
+            case 6:
+                for (int press = 0; press < current.argument; ++press) {
                     if (press % 2 == 0) {
                         game.PicMain_Click();
                     } else {
@@ -141,7 +135,6 @@ TEST(RandomHandlers, BeatenRecordStaysSoundOverManyRandomSequences) {
                     }
                 }
                 break;
-            }
             default:
                 game.Timer_Timer();
                 break;

@@ -67,11 +67,7 @@ std::vector<Transition> transitions() {
                caption(2, "じゃ、がんばってね！！"), next(true)}}),
          SceneCode::GoddessHint},
         {"map with all five beaten, click on the lake: the goddess reveals herself",
-         [](Session& s) {
-             s.startOnMap();
-             s.beatAllFive();
-         },
-         [](Game& g) { g.ImgE_Click(2); },
+         [](Session& s) { s.beatAllFive(); }, [](Game& g) { g.ImgE_Click(2); },
          seq({allSites(false),
               {picture(108), caption(0, "あなたは街を救ってくれました"),
                caption(1, "これで私も変身できます"), caption(2, "おまえを殺すために・・・"),
@@ -98,9 +94,7 @@ std::vector<Transition> transitions() {
          SceneCode::Houses},
         {"verdict, Next: back to the map",
          [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(4);
-             s.game.CmdNext_Click();
+             s.startBout(4);
              s.game.Timer_Timer();
              s.view.take();
          },
@@ -114,7 +108,6 @@ std::vector<Transition> transitions() {
          [](Game& g) { g.CmdNext_Click(); }, MapShown, SceneCode::GoddessHint},
         {"goddess revealed, Next: the final opponent",
          [](Session& s) {
-             s.startOnMap();
              s.beatAllFive();
              s.game.ImgE_Click(2);
              s.view.take();
@@ -126,20 +119,11 @@ std::vector<Transition> transitions() {
                next(true)}}),
          SceneCode::FinalOpponent},
         {"final opponent, Next: the final bout starts with the captions untouched",
-         [](Session& s) {
-             s.startOnMap();
-             s.beatAllFive();
-             s.meetFinalOpponent();
-         },
-         [](Game& g) { g.CmdNext_Click(); }, seq({allSites(false), {next(false), timer(10000)}}),
-         SceneCode::FinalOpponent},
+         [](Session& s) { s.meetFinalOpponent(); }, [](Game& g) { g.CmdNext_Click(); },
+         seq({allSites(false), {next(false), timer(10000)}}), SceneCode::FinalOpponent},
         {"final opponent beaten, Next: the closing screen",
          [](Session& s) {
-             s.startOnMap();
-             s.beatAllFive();
-             s.meetFinalOpponent();
-             s.game.CmdNext_Click();
-             s.press(160);
+             s.finalBout(160);
              s.game.Timer_Timer();
              s.view.take();
          },
@@ -199,21 +183,6 @@ TEST(SceneFlow, EncounterCopiesTheSiteRowIntoTheState) {
     EXPECT_EQ(toUtf8(s.state().SceneLines[1]), "海を見ていると勝負したくなる。");
 }
 
-TEST(SceneFlow, ReturnToTheMapKeepsTheLastEncountersCode) {
-    Session s;
-    s.startOnMap();
-    s.fight(3, 0);
-    EXPECT_EQ(s.state().Scene, SceneCode::Town);
-    EXPECT_TRUE(s.state().OnMap);
-    EXPECT_FALSE(s.state().Counting);
-    EXPECT_EQ(s.state().Presses, 0);
-
-    s.game.ImgE_Click(2);
-    s.game.CmdNext_Click();
-    EXPECT_EQ(s.state().Scene, SceneCode::GoddessHint);
-    EXPECT_TRUE(s.view.nextVisible == false);
-}
-
 // A refusal leaves the picture, lines 0 and 2 and the scene exactly as they were.
 TEST(SceneFlow, RefusalChangesOnlyTheMiddleLine) {
     Session s;
@@ -232,9 +201,7 @@ TEST(SceneFlow, RefusalChangesOnlyTheMiddleLine) {
 
 TEST(SceneFlow, GoddessKeepsTheLastEncountersPictureRequirementAndLines) {
     Session s;
-    s.startOnMap();
-    s.game.ImgE_Click(1);
-    s.game.CmdNext_Click();
+    s.startBout(1);
     s.game.Timer_Timer();
     s.game.CmdNext_Click();
     s.game.ImgE_Click(2);

@@ -43,6 +43,16 @@ std::string commandLine(const std::string& program, const std::vector<std::strin
     return line;
 }
 
+// `text` followed by what a program printed, each on lines of its own: for a failure message.
+std::string withOutput(std::string text, const std::string& out, const std::string& err) {
+    for (const std::string* printed : {&out, &err}) {
+        if (!printed->empty()) {
+            text += "\n" + *printed;
+        }
+    }
+    return text;
+}
+
 // Reads what `fd` has without waiting; false once the other end is closed and all is read.
 bool drain(int fd, std::string& into) {
     char buffer[4096];
@@ -268,27 +278,14 @@ std::string Process::report() {
     } else {
         text += " ended by signal " + std::to_string(m_signal);
     }
-    if (!m_outText.empty()) {
-        text += "\n" + m_outText;
-    }
-    if (!m_errText.empty()) {
-        text += "\n" + m_errText;
-    }
-    return text;
+    return withOutput(text, m_outText, m_errText);
 }
 
 std::string Finished::report() const {
-    std::string text = commandLine;
-    text += !problem.empty() ? ": " + problem
-            : exited         ? " ended with status " + std::to_string(exitCode)
-                             : " ended by a signal";
-    if (!out.empty()) {
-        text += "\n" + out;
-    }
-    if (!err.empty()) {
-        text += "\n" + err;
-    }
-    return text;
+    return withOutput(commandLine + (!problem.empty() ? ": " + problem
+                                     : exited ? " ended with status " + std::to_string(exitCode)
+                                              : " ended by a signal"),
+                      out, err);
 }
 
 Finished run(const std::string& program, const std::vector<std::string>& arguments,

@@ -46,7 +46,6 @@ public:
     // How it ended: by exit with a status, or by a signal.
     bool exited() const { return m_exited; }
     int exitCode() const { return m_exitCode; }
-    int signal() const { return m_signal; }
 
     // What it printed until now.
     const std::string& standardOutput();

@@ -8,8 +8,6 @@ namespace gachapoko::test {
 
 // The suite's private X server, e.g. ":7"; empty where the suite has none.
 const std::string& xDisplay();
-// The suite's private session bus; empty where it has none.
-const std::string& sessionBusAddress();
 
 // The game as built.
 std::string gameExecutable();

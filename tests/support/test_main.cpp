@@ -3,8 +3,7 @@
 //   GACHAPOKO_TEST_APPLICATION  0 no Qt application, 1 a QCoreApplication, 2 Qt started as the
 //                               game starts it (a QApplication);
 //   GACHAPOKO_TEST_DISPLAY      0 none, 1 Qt's offscreen platform, 2 a private Xvfb (xcb);
-//   GACHAPOKO_TEST_FONTS_CONF   a fontconfig file offering only chosen fonts, if defined;
-//   GACHAPOKO_TEST_SESSION_BUS  1 for a private D-Bus session bus with its own home.
+//   GACHAPOKO_TEST_FONTS_CONF   a fontconfig file offering only chosen fonts, if defined.
 // Whatever the machine has (a theme, a style, a scale factor, a session bus), a suite sees only
 // what it chose. Listing the tests starts nothing.
 #include "tests/support/suite.h"
@@ -22,21 +21,14 @@
 #if GACHAPOKO_TEST_DISPLAY == 2
 #include "tests/support/x_server.h"
 #endif
-#if GACHAPOKO_TEST_SESSION_BUS
-#include "tests/support/session_bus.h"
-#endif
 
 namespace gachapoko::test {
 namespace {
 std::string g_display;
-std::string g_busAddress;
 } // namespace
 
 const std::string& xDisplay() {
     return g_display;
-}
-const std::string& sessionBusAddress() {
-    return g_busAddress;
 }
 
 namespace {
@@ -86,22 +78,8 @@ int main(int argc, char* argv[]) {
     prctl(PR_SET_CHILD_SUBREAPER, 1);
     forgetTheDesktop();
 
-#if GACHAPOKO_TEST_SESSION_BUS
-    // The bus's home: its services (the accessibility bus) keep their files there.
-    const TemporaryDirectory home;
-    Environment busEnvironment = Environment::privateSession(home.path());
-    busEnvironment.set("GSETTINGS_BACKEND", "memory");
-    SessionBus bus;
-    if (const std::string failure = bus.start(busEnvironment); !failure.empty()) {
-        std::fprintf(stderr, "%s: no session bus for the tests: %s\n", argv[0], failure.c_str());
-        return 1;
-    }
-    g_busAddress = bus.address();
-    setenv("DBUS_SESSION_BUS_ADDRESS", g_busAddress.c_str(), 1);
-#else
     // No bus of the desktop's, and none autolaunched.
     setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-#endif
 
 #if GACHAPOKO_TEST_DISPLAY == 1
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

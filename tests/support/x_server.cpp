@@ -5,10 +5,6 @@ namespace gachapoko::test {
 
 XServer::~XServer() = default;
 
-pid_t XServer::pid() const {
-    return m_server ? m_server->pid() : -1;
-}
-
 std::string XServer::start(const Options& options) {
     // Xvfb writes the number of the display it took to -displayfd once it takes connections.
     std::vector<std::string> arguments = {"-displayfd",  "1",         "-screen", "0",

@@ -28,7 +28,6 @@ public:
 
     // ":N", once started.
     const std::string& display() const { return m_display; }
-    pid_t pid() const;
 
 private:
     std::unique_ptr<Process> m_server;

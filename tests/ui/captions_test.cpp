@@ -1,4 +1,4 @@
-// Every text the game can show fits inside its caption line and has glyphs in the face.
+// Every text the game can show fits inside its caption line, centred.
 #include "logic/site_table.h"
 #include "tests/support/pictures.h"
 #include "ui/frm_main.h"
@@ -6,7 +6,6 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QRawFont>
 #include <gtest/gtest.h>
 
 namespace gachapoko::test {
@@ -37,19 +36,6 @@ TEST(Captions, AreCentredInTheirLines) {
     const auto [first, last] = inkColumns(blank, line->grab().toImage());
     ASSERT_LE(first, last);
     EXPECT_NEAR(first, blank.width() - 1 - last, 2);
-}
-
-TEST(Captions, TheFaceHasAGlyphForEveryCharacter) {
-    const QRawFont face = QRawFont::fromFont(FrmMain::defaultFont());
-    ASSERT_TRUE(face.isValid());
-    EXPECT_EQ(face.familyName(), QStringLiteral("IPAPGothic"));
-    for (const std::u16string& text : everyShownText()) {
-        const QString shown = toQString(text);
-        for (char32_t character : shown.toUcs4()) {
-            EXPECT_TRUE(face.supportsCharacter(character))
-                << shown.toStdString() << " U+" << std::hex << static_cast<unsigned>(character);
-        }
-    }
 }
 
 } // namespace

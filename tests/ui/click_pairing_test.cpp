@@ -109,9 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"HeldButtonsEachClickAtTheirOwnRelease",
              {{'P', Left, 10}, {'P', Right, 12}, {'R', Right, 13}, {'R', Left, 14}},
              "CC"},
-        Case{"SitePressThenQuickPicturePressIsADoubleClick",
-             {{'S', Left, 10}, {'R', Left, 11}, {'P', Left, 60}, {'R', Left, 61}},
-             "D"},
         Case{"PicturePressThenSitePressLeavesTheNextPressAClick",
              {{'P', Left, 10},
               {'R', Left, 11},
@@ -131,15 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
              "CC"},
         Case{"AReleaseWithoutAPressRaisesNothing", {{'R', Left, 10}, {'R', Right, 11}}, ""}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
-
-TEST(ClickPairing, APressElsewhereBreaksAPair) {
-    ClickPairing pairing(Interval, Distance);
-    EXPECT_EQ(pairing.pressOnPicture({Left, 0, 0, 10}), ClickPairing::Raised{});
-    EXPECT_EQ(pairing.release(Left), (ClickPairing::Raised{1, false}));
-    pairing.forget();
-    EXPECT_EQ(pairing.pressOnPicture({Left, 0, 0, 20}), ClickPairing::Raised{});
-    EXPECT_EQ(pairing.release(Left), (ClickPairing::Raised{1, false}));
-}
 
 } // namespace
 } // namespace gachapoko::test

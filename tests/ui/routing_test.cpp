@@ -88,11 +88,6 @@ TEST_F(Routing, PressOnASiteOnTheWelcomeScreenIsAPressOnThePicture) {
     EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Welcome);
 }
 
-TEST_F(Routing, FourQuickLeftPressesAlternateClickAndDoubleClick) {
-    pressRun(Qt::LeftButton, 4, 30);
-    EXPECT_EQ(m_log, "CDCD");
-}
-
 TEST_F(Routing, ClickComesAtTheReleaseAndDoubleClickAtThePress) {
     m_mouse.press(m_frm.picMain(), BareMap, Qt::LeftButton, MouseInjector::Slow);
     EXPECT_EQ(m_log, "");

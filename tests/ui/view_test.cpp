@@ -1,17 +1,13 @@
-// The View's five operations on the window's controls, each taking effect at once.
+// The View's picture and caption operations on the window's controls, each taking effect at
+// once (the bout timer's are in bout_timer_test and the end-to-end play-through).
 #include "assets/picture_lookup.h"
-#include "logic/game.h"
 #include "logic/site_table.h"
-#include "tests/ui/mouse_injector.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
 #include "ui/layout.h"
 #include "ui/picture_area.h"
-#include "ui/site_region.h"
 
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace gachapoko::test {
@@ -47,28 +43,6 @@ TEST(View, SetCaptionWritesOneLineAndEmptyLeavesABorderedStrip) {
     EXPECT_TRUE(frm.lblMs(2)->text().isEmpty());
     EXPECT_EQ(frm.lblMs(2)->geometry(), layout::LblMsRects[2]);
     EXPECT_EQ(frm.lblMs(2)->frameWidth(), 1);
-}
-
-TEST(View, TimerTickReachesTheGameAndEndsTheBout) {
-    FrmMain frm;
-    frm.start();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
-    test::MouseInjector mouse(&frm);
-    mouse.click(frm.cmdNext(), {100, 6}, Qt::LeftButton, test::MouseInjector::Slow);
-    mouse.click(frm.picMain(), {160, 120}, Qt::LeftButton, test::MouseInjector::Slow);
-    mouse.click(frm.cmdNext(), {100, 6}, Qt::LeftButton, test::MouseInjector::Slow);
-    ASSERT_TRUE(frm.timer().isActive());
-    mouse.click(frm.picMain(), {100, 160}, Qt::RightButton, test::MouseInjector::Slow);
-
-    // Cut the ten seconds short: the tick runs Timer_Timer, which stops the timer.
-    frm.SetTimerInterval(20);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frm.cmdNext()->isVisible(); }, 2000));
-    EXPECT_EQ(frm.lblMs(0)->text(), toQString(LostLine0));
-    EXPECT_EQ(frm.lblMs(2)->text(), toQString(pressesLine(1)));
-    // The verdict stopped the timer: no second tick.
-    QTest::qWait(60);
-    EXPECT_EQ(frm.lblMs(2)->text(), toQString(pressesLine(1)));
-    EXPECT_TRUE(frm.cmdNext()->isVisible());
 }
 
 } // namespace
