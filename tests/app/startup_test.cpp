@@ -1,7 +1,7 @@
 // The real program where its window cannot open: one line of its own, status 1, and nothing left
 // behind. Each display fails in its own way: none set, nobody serving it, a server that refuses
 // the game, one that drops it, and a name holding control characters.
-#include "tests/support/dropping_x_server.h"
+#include "tests/app/dropping_x_server.h"
 #include "tests/support/process.h"
 #include "tests/support/suite.h"
 #include "tests/support/x_server.h"

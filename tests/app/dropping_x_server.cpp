@@ -1,6 +1,6 @@
 // The set-up reply of a small but complete X server (one 1024x768 screen of depth 24), then
 // nothing.
-#include "tests/support/dropping_x_server.h"
+#include "tests/app/dropping_x_server.h"
 
 #include <arpa/inet.h>
 #include <cstdint>
