@@ -4,8 +4,6 @@
 
 #include "tests/support/suite.h"
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <fstream>
 #include <sstream>
 
@@ -93,9 +91,6 @@ ScreenReaderDesktop::~ScreenReaderDesktop() {
     if (m_speech) {
         m_speech->end();
     }
-    if (m_keyboard != nullptr) {
-        XCloseDisplay(m_keyboard);
-    }
     endAccessibilityBus();
 }
 
@@ -123,8 +118,7 @@ std::string ScreenReaderDesktop::start() {
     }
     m_environment.set("DISPLAY", m_x.display());
     m_input = std::make_unique<XClient>(m_x.display());
-    m_keyboard = XOpenDisplay(m_x.display().c_str());
-    if (!m_input->error().empty() || m_keyboard == nullptr) {
+    if (!m_input->error().empty()) {
         return "no X client: " + m_input->error();
     }
 
@@ -216,23 +210,12 @@ std::string ScreenReaderDesktop::startGame() {
         return "the game showed no window: " + m_game->report();
     }
     // The desktop has no window manager: give the new window the keyboard, as one would.
-    XSetInputFocus(m_keyboard, m_window, RevertToParent, CurrentTime);
-    XSync(m_keyboard, False);
+    m_input->giveFocus(m_window);
     return {};
 }
 
 void ScreenReaderDesktop::pressKey(const std::string& keysymName, bool shift) {
-    const KeyCode key = XKeysymToKeycode(m_keyboard, XStringToKeysym(keysymName.c_str()));
-    const KeyCode shiftKey = XKeysymToKeycode(m_keyboard, XStringToKeysym("Shift_L"));
-    if (shift) {
-        XTestFakeKeyEvent(m_keyboard, shiftKey, True, CurrentTime);
-    }
-    XTestFakeKeyEvent(m_keyboard, key, True, CurrentTime);
-    XTestFakeKeyEvent(m_keyboard, key, False, CurrentTime);
-    if (shift) {
-        XTestFakeKeyEvent(m_keyboard, shiftKey, False, CurrentTime);
-    }
-    XSync(m_keyboard, False);
+    m_input->pressKey(keysymName, shift);
 }
 
 void ScreenReaderDesktop::clickPicture(int x, int y, int button) {

@@ -92,7 +92,6 @@ private:
     Environment m_environment;
     XServer m_x;
     std::unique_ptr<XClient> m_input;
-    Display* m_keyboard = nullptr;
     std::set<pid_t> m_before; // this process's children before the session bus started
     SessionBus m_bus;
     pid_t m_busPid = -1;

@@ -77,6 +77,25 @@ void XClient::click(int x, int y, int button) {
     sync();
 }
 
+void XClient::pressKey(const std::string& keysymName, bool shift) {
+    const KeyCode key = XKeysymToKeycode(m_display, XStringToKeysym(keysymName.c_str()));
+    const KeyCode shiftKey = XKeysymToKeycode(m_display, XStringToKeysym("Shift_L"));
+    if (shift) {
+        XTestFakeKeyEvent(m_display, shiftKey, True, CurrentTime);
+    }
+    XTestFakeKeyEvent(m_display, key, True, CurrentTime);
+    XTestFakeKeyEvent(m_display, key, False, CurrentTime);
+    if (shift) {
+        XTestFakeKeyEvent(m_display, shiftKey, False, CurrentTime);
+    }
+    sync();
+}
+
+void XClient::giveFocus(unsigned long window) {
+    XSetInputFocus(m_display, window, RevertToParent, CurrentTime);
+    sync();
+}
+
 void XClient::flush() {
     XFlush(m_display);
 }

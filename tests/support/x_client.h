@@ -1,6 +1,6 @@
-// The tests' own connection to an X server: real mouse input injected through XTest, exactly as
-// a physical mouse's would reach the game, and what the server knows of another program's
-// window (where it is, its titles, class, icons and pixels).
+// The tests' own connection to an X server: real mouse and key input injected through XTest,
+// exactly as a physical mouse's or keyboard's would reach the game, and what the server knows of
+// another program's window (where it is, its titles, class, icons and pixels).
 #pragma once
 
 #include "tests/support/process.h"
@@ -32,6 +32,9 @@ public:
     void press(int button);
     void release(int button);
     void click(int x, int y, int button = Left);
+    // A key by its X name ("Tab", "space", "Return", "Left") pressed and let up, Shift held
+    // around it when asked, to whichever window has the keyboard.
+    void pressKey(const std::string& keysymName, bool shift = false);
     // Sends what is queued without waiting for the server.
     void flush();
     // Waits until the server has handled everything sent so far.
@@ -47,6 +50,8 @@ public:
     std::string legacyTitle(unsigned long window);
     // Where the window's client area lies on the screen.
     bool windowOrigin(unsigned long window, int& x, int& y);
+    // The keyboard to `window`, as a window manager gives it to the window it activates.
+    void giveFocus(unsigned long window);
     // What the close box does: WM_DELETE_WINDOW through the window manager protocol.
     void askToClose(unsigned long window);
 
