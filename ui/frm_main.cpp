@@ -86,13 +86,12 @@ void FrmMain::createControls() {
     m_picMain->setPicture(pictureOrBlank(TitlePicture));
     m_picMain->setDescription(toQString(pictureDescription(TitlePicture)));
 
+    // Made after the picture's places, which are made in reading order: Tab takes the places,
+    // then "Next", and round again, passing by a hidden "Next" and disabled places.
     m_cmdNext = new QPushButton(toQString(NextCaption), this);
     m_cmdNext->setGeometry(CmdNextRect);
     m_cmdNext->installEventFilter(this);
     m_nextKeys = new ButtonKeys(m_cmdNext);
-
-    // Tab takes the places of the map (made in reading order inside the picture), then "Next",
-    // and round again; a hidden "Next" and disabled places are passed by.
 
     m_announcer = new Announcer(this);
 }
@@ -172,9 +171,9 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Keys on the picture area reach the window. They never count as presses in a bout; the window
-// only notes which of the keys that press "Next" are held, so that one held down here does not
-// press the button when the focus moves to it.
+// Keys reach the window itself while nothing has the focus (a hidden "Next" takes it away). They
+// never count as presses in a bout; the window only notes which of the keys that press "Next"
+// are held, so that one held down here does not press the button when the focus moves to it.
 void FrmMain::keyPressEvent(QKeyEvent* event) {
     m_nextKeys->track(event);
     QWidget::keyPressEvent(event);
