@@ -147,16 +147,15 @@ protected:
 TEST_F(Orca, AtStartSpeaksTheTitleThenTheWelcomeWithTheFocusOnNext) {
     ASSERT_NO_FATAL_FAILURE(startOrcaThenTheGame());
     const std::size_t welcome = hear(m_start, Welcome);
+    // The title alone, or with the role Orca gives the window ("ガチャポコ frame.").
     const Utterances& spoken = m_desktop.spoken();
-    long title = -1;
-    for (std::size_t i = m_start; i < welcome && i < spoken.size(); ++i) {
-        // The title alone, or with the role Orca gives the window ("ガチャポコ frame.").
-        const std::string& text = spoken[i].text;
-        const bool isTitle =
-            text == Title || startsWith(text, Title + " ") || startsWith(text, Title + ".");
-        title = title < 0 && isTitle ? static_cast<long>(i) : title;
-    }
-    EXPECT_GE(title, 0) << "the window's title was not spoken before the welcome line";
+    EXPECT_TRUE(std::any_of(spoken.begin() + static_cast<long>(m_start),
+                            spoken.begin() + static_cast<long>(std::min(welcome, spoken.size())),
+                            [](const auto& u) {
+                                return u.text == Title || startsWith(u.text, Title + " ") ||
+                                       startsWith(u.text, Title + ".");
+                            }))
+        << "the window's title was not spoken before the welcome line";
     hear(m_start, pushButton("Next"));
 }
 

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QXmlStreamReader>
+#include <QRegularExpression>
 
 namespace gachapoko::test {
 
@@ -38,27 +38,14 @@ std::map<QString, QString> readDesktopEntry(const QString& path) {
 }
 
 Metainfo readMetainfo(const QString& path) {
-    Metainfo metainfo;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return metainfo;
-    }
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        const auto name = xml.name();
-        if (name == QStringLiteral("id") && metainfo.id.isEmpty()) {
-            metainfo.id = xml.readElementText();
-        } else if (name == QStringLiteral("launchable") &&
-                   xml.attributes().value(QStringLiteral("type")) == QStringLiteral("desktop-id")) {
-            metainfo.launchable = xml.readElementText();
-        } else if (name == QStringLiteral("release") && metainfo.latestRelease.isEmpty()) {
-            metainfo.latestRelease = xml.attributes().value(QStringLiteral("version")).toString();
-        }
-    }
-    return metainfo;
+    const QString xml =
+        file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    const auto first = [&xml](const char* pattern) {
+        return QRegularExpression(QString::fromLatin1(pattern)).match(xml).captured(1);
+    };
+    return {first("<id>([^<]*)</id>"), first(R"(<launchable type="desktop-id">([^<]*)<)"),
+            first(R"re(<release\s[^>]*version="([^"]*)")re")};
 }
 
 } // namespace gachapoko::test

@@ -21,7 +21,8 @@ struct Metainfo {
     QString latestRelease;
 };
 
-// The metainfo's component id, launchable and first listed (latest) release.
+// The metainfo's component id, desktop launchable and first listed (latest) release, read
+// from the hand-written file as it is laid out.
 Metainfo readMetainfo(const QString& path);
 
 } // namespace gachapoko::test

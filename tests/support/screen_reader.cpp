@@ -322,16 +322,15 @@ std::vector<std::string> ScreenReaderDesktop::eventsReceived(const std::string& 
     return events;
 }
 
-std::string ScreenReaderDesktop::report(Mark from, std::size_t logLines) {
+std::string ScreenReaderDesktop::report() {
     readLog();
     std::string text = "Orca spoke:\n";
-    for (Mark i = from; i < m_spoken.size(); ++i) {
+    for (Mark i = 0; i < m_spoken.size(); ++i) {
         text += "  " + std::to_string(i) + ": '" + m_spoken[i].text + "'\n";
     }
     const std::vector<std::string> lines = linesOf(m_log);
     text += "The last lines of Orca's log:\n";
-    for (std::size_t i = lines.size() > logLines ? lines.size() - logLines : 0; i < lines.size();
-         ++i) {
+    for (std::size_t i = lines.size() > 60 ? lines.size() - 60 : 0; i < lines.size(); ++i) {
         text += "  " + lines[i].substr(0, 300) + "\n";
     }
     return text;

@@ -77,12 +77,8 @@ public:
     // The lines of Orca's log that record an event of `kind` ("object:children-changed:add") as it
     // came in, whatever Orca then made of it.
     std::vector<std::string> eventsReceived(const std::string& kind);
-    // The utterances from `from`, numbered, and the last lines of Orca's log: for a failure.
-    std::string report(Mark from = 0, std::size_t logLines = 60);
-
-    const Environment& environment() const { return m_environment; }
-    Process* game() { return m_game.get(); }
-    Process* screenReader() { return m_orca.get(); }
+    // Every utterance, numbered, and the last lines of Orca's log: for a failure.
+    std::string report();
 
 private:
     void readLog();
