@@ -31,12 +31,9 @@ void setField16(Bytes& bytes, std::size_t at, std::uint16_t value) {
     bytes.at(at + 1) = static_cast<std::uint8_t>(value >> 8);
 }
 
-Colour colourOf(QRgb rgb) {
-    return {qRed(rgb), qGreen(rgb), qBlue(rgb)};
-}
-
 Colour colourAt(const QImage& image, int x, int y) {
-    return colourOf(image.pixel(x, y));
+    const QRgb rgb = image.pixel(x, y);
+    return {qRed(rgb), qGreen(rgb), qBlue(rgb)};
 }
 
 int distance(Colour a, Colour b) {

@@ -29,7 +29,6 @@ struct Colour {
     friend bool operator==(Colour, Colour) = default;
 };
 
-Colour colourOf(QRgb rgb);
 Colour colourAt(const QImage& image, int x, int y);
 // The largest difference between two colours' channels.
 int distance(Colour a, Colour b);
