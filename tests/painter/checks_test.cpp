@@ -8,6 +8,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <tuple>
 
 namespace gachapoko::test {
 namespace {
@@ -56,12 +57,8 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
     }
     const Bytes icon = storedIcon();
     ASSERT_TRUE(painter::checkStoredPictures(good, icon).empty());
-    struct Fault {
-        const char* name;
-        std::size_t picture;
-        std::function<void(Bytes&)> apply;
-    };
-    const std::vector<Fault> faults = {
+    // What is wrong, in which picture, and the change that makes it so.
+    const std::vector<std::tuple<const char*, std::size_t, std::function<void(Bytes&)>>> faults = {
         {"title a byte short", 0, [](Bytes& b) { b.pop_back(); }},
         {"map without resolution", 1,
          [](Bytes& b) { setField32(b, headerAt::XPixelsPerMetre, 0); }},
@@ -82,14 +79,14 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
              }
          }},
     };
-    for (const Fault& f : faults) {
+    for (const auto& [name, picture, apply] : faults) {
         std::vector<StoredPicture> pictures = good;
-        f.apply(pictures[f.picture].bytes);
-        EXPECT_FALSE(painter::checkStoredPictures(pictures, icon).empty()) << f.name;
+        apply(pictures[picture].bytes);
+        EXPECT_FALSE(painter::checkStoredPictures(pictures, icon).empty()) << name;
         EXPECT_FALSE(
-            painter::checkStoredPicture(painter::Catalogue[f.picture], pictures[f.picture].bytes)
+            painter::checkStoredPicture(painter::Catalogue[picture], pictures[picture].bytes)
                 .empty())
-            << f.name;
+            << name;
     }
     std::vector<StoredPicture> swapped = good;
     std::swap(swapped[2], swapped[3]);

@@ -5,20 +5,14 @@
 #include "tests/support/pictures.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace gachapoko::test {
 namespace {
 
-struct NamedColour {
-    PictureId id;
-    const char* what;
-    Colour colour;
-    Rect area;
-    double leastShare; // of the area's pixels
-};
-
-// Each picture's main colours, exactly, as large areas where its subject has them.
-const NamedColour NamedColours[] = {
+// Each picture's main colours, exactly, as large areas where its subject has them: the picture,
+// what the colour shows, the colour, the area and the least share of its pixels the colour holds.
+const std::tuple<PictureId, const char*, Colour, Rect, double> MainColours[] = {
     {SumoWrestlerPicture, "sumo skin over the face", {255, 191, 127}, {50, 110, 150, 160}, 0.5},
     {SumoWrestlerPicture, "sumo hair across the top", {191, 63, 159}, {20, 20, 180, 45}, 0.5},
     {SumoWrestlerPicture, "sumo hair locks at the left edge", {191, 63, 159}, {0, 30, 15, 90}, 0.2},
@@ -46,9 +40,9 @@ const NamedColour NamedColours[] = {
 };
 
 TEST(Faces, MainColoursCoverTheirAreas) {
-    for (const NamedColour& c : NamedColours) {
-        EXPECT_GE(share(loadPicture(c.id).value(), c.area, near(c.colour, 0)), c.leastShare)
-            << c.id << " " << c.what;
+    for (const auto& [id, what, colour, area, least] : MainColours) {
+        EXPECT_GE(share(loadPicture(id).value(), area, near(colour, 0)), least)
+            << id << " " << what;
     }
 }
 

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace gachapoko::test {
@@ -67,54 +69,39 @@ int channelDistance(Colour a, Colour b) {
     return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
 }
 
-// How far each row of the torn picture has moved right against the whole one: the shift with
-// the least mean colour difference, and that difference.
-struct RowMatch {
-    int shift = 0;
-    double difference = 0;
-};
-
-std::vector<RowMatch> matchRows() {
+// Each row of the torn picture is the whole one's row moved right: at the shift with the least
+// mean colour difference, little difference is left.
+TEST(FinalOpponentBeaten, EachRowIsTheWholeRowMovedRight) {
     const QImage whole = loadPicture(FinalOpponentPicture).value();
     const QImage torn = loadPicture(FinalOpponentBeatenPicture).value();
-    std::vector<RowMatch> rows;
+    std::vector<int> shifts; // how far each row has moved
     for (int y = 0; y < 200; ++y) {
-        RowMatch best{-1, 1e9};
+        int best = -1;
+        double least = 1e9;
         for (int shift = 0; shift <= 24; ++shift) {
             double sum = 0;
             for (int x = 24; x < 200; ++x) {
                 sum += channelDistance(colourAt(torn, x, y), colourAt(whole, x - shift, y));
             }
-            const double mean = sum / (200 - 24);
-            if (mean < best.difference) {
-                best = {shift, mean};
+            if (sum / (200 - 24) < least) {
+                std::tie(best, least) = std::pair(shift, sum / (200 - 24));
             }
         }
-        rows.push_back(best);
-    }
-    return rows;
-}
-
-TEST(FinalOpponentBeaten, EachRowIsTheWholeRowMovedRight) {
-    const std::vector<RowMatch> rows = matchRows();
-    std::set<int> amounts;
-    int untouched = 0, far = 0;
-    for (int y = 0; y < 200; ++y) {
-        const RowMatch& row = rows[static_cast<std::size_t>(y)];
         // Summed over three channels: the palette mapping, and the smear at sharp edges.
-        EXPECT_LT(row.difference, 20.0) << "row " << y << " shift " << row.shift;
-        EXPECT_LE(row.shift, 22) << "row " << y;
-        amounts.insert(row.shift);
-        untouched += row.shift <= 1 ? 1 : 0;
-        far += row.shift >= 10 ? 1 : 0;
+        EXPECT_LT(least, 20.0) << "row " << y << " shift " << best;
+        EXPECT_LE(best, 22) << "row " << y;
+        shifts.push_back(best);
     }
-    EXPECT_GE(amounts.size(), 6u) << "streaks of differing lengths";
-    EXPECT_GE(untouched, 20) << "some bands almost untouched";
-    EXPECT_GE(far, 40) << "many rows torn well to the right";
+    const auto rows = [&](auto test) { return std::count_if(shifts.begin(), shifts.end(), test); };
+    EXPECT_GE(std::set<int>(shifts.begin(), shifts.end()).size(), 6u)
+        << "streaks of differing lengths";
+    EXPECT_GE(rows([](int shift) { return shift <= 1; }), 20) << "some bands almost untouched";
+    EXPECT_GE(rows([](int shift) { return shift >= 10; }), 40)
+        << "many rows torn well to the right";
     // No feature stays whole: at least one row through the grin and one through the eyes moved.
     const auto moved = [&](int from, int to) {
-        return std::any_of(rows.begin() + from, rows.begin() + to + 1,
-                           [](const RowMatch& row) { return row.shift > 3; });
+        return std::any_of(shifts.begin() + from, shifts.begin() + to + 1,
+                           [](int shift) { return shift > 3; });
     };
     EXPECT_TRUE(moved(134, 185)) << "grin";
     EXPECT_TRUE(moved(50, 105)) << "eyes";
