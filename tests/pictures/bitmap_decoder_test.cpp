@@ -18,12 +18,12 @@ using enum BitmapError;
 Bytes handMade(std::int32_t width, std::int32_t height, std::uint16_t bitCount,
                std::uint32_t coloursUsed, const Bytes& palette, const Bytes& rows) {
     Bytes b(BitmapHeaderSize, 0);
-    setField32(b, at::HeaderSize, BitmapHeaderSize);
-    setField32(b, at::Width, static_cast<std::uint32_t>(width));
-    setField32(b, at::Height, static_cast<std::uint32_t>(height));
-    setField16(b, at::Planes, 1);
-    setField16(b, at::BitCount, bitCount);
-    setField32(b, at::ColoursUsed, coloursUsed);
+    setField(b, at::HeaderSize, BitmapHeaderSize);
+    setField(b, at::Width, static_cast<std::uint32_t>(width));
+    setField(b, at::Height, static_cast<std::uint32_t>(height));
+    setField(b, at::Planes, 1, 2);
+    setField(b, at::BitCount, bitCount, 2);
+    setField(b, at::ColoursUsed, coloursUsed);
     b.insert(b.end(), palette.begin(), palette.end());
     b.insert(b.end(), rows.begin(), rows.end());
     return b;
@@ -86,15 +86,12 @@ using Change = std::function<void(Bytes&)>;
 Change fields(std::vector<std::pair<std::size_t, std::uint32_t>> values) {
     return [values](Bytes& b) {
         for (const auto& [at, value] : values) {
-            setField32(b, at, value);
+            setField(b, at, value);
         }
     };
 }
-Change field(std::size_t at, std::uint32_t value) {
-    return fields({{at, value}});
-}
-Change field16(std::size_t at, std::uint16_t value) {
-    return [=](Bytes& b) { setField16(b, at, value); };
+Change field(std::size_t at, std::uint32_t value, std::size_t width = 4) {
+    return [=](Bytes& b) { setField(b, at, value, width); };
 }
 Change cutTo(std::size_t length) {
     return [=](Bytes& b) { b.resize(length); };
@@ -134,10 +131,10 @@ TEST(BitmapDecoder, ChangedStoredDataDecodesAlikeOrFailsWithItsReason) {
         {"height 0", ClosingPicture, field(at::Height, 0), Dimensions},
         {"huge width", ClosingPicture, field(at::Width, 0x7FFFFFFF), Dimensions},
         {"most negative height", TitlePicture, field(at::Height, 0x80000000), Dimensions},
-        {"two planes", TitlePicture, field16(at::Planes, 2), Planes},
-        {"16 bits per pixel", TitlePicture, field16(at::BitCount, 16), Depth},
-        {"32 bits per pixel", TitlePicture, field16(at::BitCount, 32), Depth},
-        {"4 bits per pixel", ClosingPicture, field16(at::BitCount, 4), Depth},
+        {"two planes", TitlePicture, field(at::Planes, 2, 2), Planes},
+        {"16 bits per pixel", TitlePicture, field(at::BitCount, 16, 2), Depth},
+        {"32 bits per pixel", TitlePicture, field(at::BitCount, 32, 2), Depth},
+        {"4 bits per pixel", ClosingPicture, field(at::BitCount, 4, 2), Depth},
         {"run-length compressed", ClosingPicture, field(at::Compression, 1), Compression},
         {"257 colours", ClosingPicture, field(at::ColoursUsed, 257), ColoursUsed},
         {"a palette on true colour", TitlePicture, field(at::ColoursUsed, 2), ColoursUsed},
@@ -152,7 +149,7 @@ TEST(BitmapDecoder, ChangedStoredDataDecodesAlikeOrFailsWithItsReason) {
         {"one byte too many", MapPicture, lengthenBy(1), TrailingBytes},
         {"a 16-entry palette with indices beyond it", ClosingPicture,
          [](Bytes& b) {
-             setField32(b, at::ColoursUsed, 16);
+             setField(b, at::ColoursUsed, 16);
              b.erase(b.begin() + PaletteAt + 16 * PaletteEntryBytes, b.begin() + IndexedRowsAt);
          },
          IndexOutsidePalette},
@@ -160,7 +157,7 @@ TEST(BitmapDecoder, ChangedStoredDataDecodesAlikeOrFailsWithItsReason) {
         {"icon: header size 12", Icon, field(at::HeaderSize, 12), HeaderSize},
         {"icon: height without the mask", Icon, field(at::Height, 32), Dimensions},
         {"icon: width 16", Icon, field(at::Width, 16), Dimensions},
-        {"icon: 8 bits per pixel", Icon, field16(at::BitCount, 8), Depth},
+        {"icon: 8 bits per pixel", Icon, field(at::BitCount, 8, 2), Depth},
         {"icon: compressed", Icon, field(at::Compression, 2), Compression},
         {"icon: mask cut short", Icon, lengthenBy(-1), TruncatedRows},
         {"icon: one byte too many", Icon, lengthenBy(1), TrailingBytes},

@@ -20,15 +20,10 @@ Bytes storedIcon() {
     return Bytes(data.begin(), data.end());
 }
 
-void setField32(Bytes& bytes, std::size_t at, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
+void setField(Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) {
         bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i) & 0xFF);
     }
-}
-
-void setField16(Bytes& bytes, std::size_t at, std::uint16_t value) {
-    bytes.at(at) = static_cast<std::uint8_t>(value & 0xFF);
-    bytes.at(at + 1) = static_cast<std::uint8_t>(value >> 8);
 }
 
 Colour colourAt(const QImage& image, int x, int y) {

@@ -19,10 +19,9 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes storedPicture(std::int16_t id);
 Bytes storedIcon();
 
-// Writes a little-endian field of the information header (at headerAt::...), to damage stored
-// data.
-void setField32(Bytes& bytes, std::size_t at, std::uint32_t value);
-void setField16(Bytes& bytes, std::size_t at, std::uint16_t value);
+// Writes a little-endian field of `width` bytes (4 or 2) of the information header (at
+// headerAt::...), to damage stored data.
+void setField(Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t width = 4);
 
 struct Colour {
     int r = 0, g = 0, b = 0;
