@@ -20,6 +20,10 @@ using namespace gachapoko::painter;
 int luma(Rgb c) {
     return 299 * c.r + 587 * c.g + 114 * c.b;
 }
+// The channels' differences summed.
+int apart(Rgb a, Rgb b) {
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
 
 // The number of pixels the mask covers at all, and its cover summed over them.
 int covered(const Mask& mask) {
@@ -118,8 +122,7 @@ TEST(SoftBrush, BlurKeepsThePaintAndSpreadsIt) {
     dab(mask, {100, 100}, 6, 1);
     const double before = total(mask);
     blur(mask, 3);
-    const double after = total(mask);
-    EXPECT_NEAR(after, before, before * 1e-9);
+    EXPECT_NEAR(total(mask), before, before * 1e-9);
     EXPECT_LT(mask.at(99, 99), 1.0);
     EXPECT_GT(mask.at(99, 112), 0.0);                      // beyond the dab's own rim
     EXPECT_NEAR(mask.at(90, 99), mask.at(109, 99), 1e-12); // the same either side
@@ -141,11 +144,7 @@ TEST(Quantise, UsesEveryEntryAndPutsGreysFirstDarkToLight) {
     }
     // Each pixel lands on an entry close to its own colour.
     for (std::size_t p = 0; p < picture.pixels.size(); p += 37) {
-        const Rgb want = picture.pixels[p];
-        const Rgb got = indexed.palette[indexed.indices[p]];
-        EXPECT_LE(std::abs(want.r - got.r) + std::abs(want.g - got.g) + std::abs(want.b - got.b),
-                  48)
-            << p;
+        EXPECT_LE(apart(picture.pixels[p], indexed.palette[indexed.indices[p]]), 48) << p;
     }
 }
 

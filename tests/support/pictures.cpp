@@ -66,12 +66,9 @@ std::string pictureOnScreenDifference(const QImage& grab, const QImage& picture)
         for (int x = 0; x < Shown; ++x) {
             const QRgb on = shown.pixel(x + Border, y + Border), painted = expected.pixel(x, y);
             if (on != painted && wrong++ == 0) {
-                first = QStringLiteral(", the first at %1,%2: %3, painted %4")
-                            .arg(x)
-                            .arg(y)
-                            .arg(on, 8, 16, QLatin1Char('0'))
-                            .arg(painted, 8, 16, QLatin1Char('0'))
-                            .toStdString();
+                first =
+                    QString::asprintf(", the first at %d,%d: %08x, painted %08x", x, y, on, painted)
+                        .toStdString();
             }
         }
     }
