@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace gachapoko::test {
 namespace {
@@ -82,6 +81,8 @@ DecodedBitmap decode(PictureId id, std::span<const std::uint8_t> bytes) {
     return id == Icon ? decodeIconBitmap(bytes) : decodePictureBitmap(bytes);
 }
 
+// Changes to stored bytes: header fields set (32-bit ones, or one of `width` bytes), the data
+// cut to a length, or made longer (shorter for a negative count).
 using Change = std::function<void(Bytes&)>;
 Change fields(std::vector<std::pair<std::size_t, std::uint32_t>> values) {
     return [values](Bytes& b) {
@@ -101,7 +102,7 @@ Change lengthenBy(std::ptrdiff_t bytes) {
 }
 
 struct Changed {
-    std::string name;
+    const char* name;
     PictureId id;
     Change change;
     BitmapError error;

@@ -8,8 +8,6 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 namespace gachapoko::test {
@@ -83,8 +81,9 @@ TEST(FinalOpponentBeaten, EachRowIsTheWholeRowMovedRight) {
             for (int x = 24; x < 200; ++x) {
                 sum += channelDistance(colourAt(torn, x, y), colourAt(whole, x - shift, y));
             }
-            if (sum / (200 - 24) < least) {
-                std::tie(best, least) = std::pair(shift, sum / (200 - 24));
+            if (const double mean = sum / (200 - 24); mean < least) {
+                best = shift;
+                least = mean;
             }
         }
         // Summed over three channels: the palette mapping, and the smear at sharp edges.

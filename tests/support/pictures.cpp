@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
 
 namespace gachapoko::test {
 
