@@ -118,48 +118,40 @@ TEST_F(Closing, CreditsAreRedOnDarkGreyPanelsInTheLowerHalf) {
 class Icon : public ::testing::Test {
 protected:
     QImage m_icon = decodeIconBitmap(storedIcon()).image.value();
-    bool see(int x, int y) const { return qAlpha(m_icon.pixel(x, y)) == 0; }
-    bool bright(int x, int y) const { return m_icon.pixel(x, y) == qRgb(0, 255, 0); }
-    bool dark(int x, int y) const { return m_icon.pixel(x, y) == qRgb(0, 128, 0); }
+    static bool see(QRgb p) { return qAlpha(p) == 0; }
+    static bool bright(QRgb p) { return p == qRgb(0, 255, 0); }
+    static bool dark(QRgb p) { return p == qRgb(0, 128, 0); }
 };
 
+// The outer rows and columns, the rows between the two lines, and between two letters and their
+// full stops, above the stop.
 TEST_F(Icon, SeeThroughOutsideTheLettersAndTheBar) {
-    for (int i = 0; i < 32; ++i) {
-        for (const int row : {0, 13, 14}) {
-            EXPECT_TRUE(see(i, row)) << i << "," << row;
-        }
-        for (const int column : {0, 30, 31}) {
-            EXPECT_TRUE(see(column, i)) << column << "," << i;
-        }
+    for (const Rect r : {Rect{0, 0, 31, 0}, Rect{0, 13, 31, 14}, Rect{0, 0, 0, 31},
+                         Rect{30, 0, 31, 31}, Rect{12, 4, 12, 4}, Rect{27, 18, 27, 18}}) {
+        EXPECT_EQ(count(m_icon, r, see), r.area()) << r.left << "," << r.top;
     }
-    // Between a letter and its full stop, above the stop.
-    EXPECT_TRUE(see(12, 4));
-    EXPECT_TRUE(see(27, 18));
 }
 
 TEST_F(Icon, TwoLinesOfTwoBrightLettersOutlinedInDarkGreenOverABar) {
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
-            EXPECT_TRUE(see(x, y) || bright(x, y) || dark(x, y)) << x << "," << y;
-            if (!bright(x, y)) {
-                continue;
-            }
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    EXPECT_FALSE(see(x + dx, y + dy)) << x << "," << y;
-                }
+            const QRgb p = m_icon.pixel(x, y);
+            EXPECT_TRUE(see(p) || bright(p) || dark(p)) << x << "," << y;
+            if (bright(p)) {
+                EXPECT_EQ(count(m_icon, {x - 1, y - 1, x + 1, y + 1}, see), 0) << x << "," << y;
             }
         }
     }
-    const auto brightIn = [this](Rect r) { return count(m_icon, r, near({0, 255, 0}, 0)); };
     for (const int top : {1, 15}) {
         for (const int left : {1, 16}) {
-            EXPECT_GE(brightIn({left + 1, top + 1, left + 8, top + 10}), 30) << left << "," << top;
+            EXPECT_GE(count(m_icon, {left + 1, top + 1, left + 8, top + 10}, bright), 30)
+                << left << "," << top;
             // The square full stop at the letter's foot.
-            EXPECT_EQ(brightIn({left + 11, top + 9, left + 12, top + 10}), 4) << left << "," << top;
+            EXPECT_EQ(count(m_icon, {left + 11, top + 9, left + 12, top + 10}, bright), 4)
+                << left << "," << top;
         }
     }
-    EXPECT_EQ(brightIn({3, 28, 28, 30}), 26 * 3);
+    EXPECT_EQ(count(m_icon, {3, 28, 28, 30}, bright), 26 * 3);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -45,13 +46,18 @@ struct Rect {
     bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
-// How many pixels of the area have a colour that passes `test`.
+// How many pixels of the area pass `test`: a test of their Colour, or of their QRgb with its
+// alpha.
 template <typename Test>
 int count(const QImage& image, Rect r, Test test) {
     int hits = 0;
     for (int y = r.top; y <= r.bottom; ++y) {
         for (int x = r.left; x <= r.right; ++x) {
-            hits += test(colourAt(image, x, y)) ? 1 : 0;
+            if constexpr (std::is_invocable_v<Test, QRgb>) {
+                hits += test(image.pixel(x, y)) ? 1 : 0;
+            } else {
+                hits += test(colourAt(image, x, y)) ? 1 : 0;
+            }
         }
     }
     return hits;
