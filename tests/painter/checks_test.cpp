@@ -8,30 +8,31 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <tuple>
 
 namespace gachapoko::test {
 namespace {
 
-using painter::StoredPicture;
+using namespace painter;
 
 TEST(Painter, PaintsTheBytesTheProgramCarries) {
-    const std::vector<StoredPicture> pictures = painter::paintAllPictures();
+    const std::vector<StoredPicture> pictures = paintAllPictures();
     ASSERT_EQ(pictures.size(), static_cast<std::size_t>(PictureCount));
     for (const auto& [id, bytes] : pictures) {
         EXPECT_EQ(bytes, storedPicture(id)) << id;
     }
-    EXPECT_EQ(painter::paintStoredIcon(), storedIcon());
+    EXPECT_EQ(paintStoredIcon(), storedIcon());
 }
 
 TEST(Painter, RefusesToStoreAPictureInAnotherFormThanItIsPainted) {
-    painter::CataloguedPicture title = *painter::findPicture(TitlePicture);
-    title.form = painter::StoredForm::Indexed;
-    title.palette = painter::PaletteKind::Own;
-    EXPECT_THROW((void)painter::paintStored(title), std::logic_error);
-    painter::CataloguedPicture closing = *painter::findPicture(ClosingPicture);
-    closing.form = painter::StoredForm::TrueColour;
-    closing.palette = painter::PaletteKind::None;
-    EXPECT_THROW((void)painter::paintStored(closing), std::logic_error);
+    CataloguedPicture title = *findPicture(TitlePicture);
+    title.form = StoredForm::Indexed;
+    title.palette = PaletteKind::Own;
+    EXPECT_THROW((void)paintStored(title), std::logic_error);
+    CataloguedPicture closing = *findPicture(ClosingPicture);
+    closing.form = StoredForm::TrueColour;
+    closing.palette = PaletteKind::None;
+    EXPECT_THROW((void)paintStored(closing), std::logic_error);
 }
 
 // Covers one site's region of the stored map with the map's ground colour.
@@ -55,26 +56,21 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
         good.push_back({id, storedPicture(id)});
     }
     const Bytes icon = storedIcon();
-    ASSERT_TRUE(painter::checkStoredPictures(good, icon).empty());
-    struct Fault {
-        const char* name;
-        std::size_t picture;
-        std::function<void(Bytes&)> apply;
-    };
-    const std::vector<Fault> faults = {
+    ASSERT_TRUE(checkStoredPictures(good, icon).empty());
+    // What is wrong, in which picture, and the change that makes it so.
+    const std::vector<std::tuple<const char*, std::size_t, std::function<void(Bytes&)>>> faults = {
         {"title a byte short", 0, [](Bytes& b) { b.pop_back(); }},
-        {"map without resolution", 1,
-         [](Bytes& b) { setField32(b, headerAt::XPixelsPerMetre, 0); }},
+        {"map without resolution", 1, [](Bytes& b) { setField(b, headerAt::XPixelsPerMetre, 0); }},
         {"map with the forest's site bare", 1, [](Bytes& b) { clearSite(b, 0); }},
         {"map with the coast's site bare", 1, [](Bytes& b) { clearSite(b, 5); }},
         {"face with own-palette header", 3,
-         [](Bytes& b) { setField32(b, headerAt::ColoursUsed, 0); }},
+         [](Bytes& b) { setField(b, headerAt::ColoursUsed, 0); }},
         {"face with a changed palette entry", 4,
          [](Bytes& b) { b[PaletteAt + PaletteEntryBytes * 100] ^= 1; }},
         {"final opponent without image size", 8,
-         [](Bytes& b) { setField32(b, headerAt::ImageSize, 0); }},
+         [](Bytes& b) { setField(b, headerAt::ImageSize, 0); }},
         {"closing picture upside down", 10,
-         [](Bytes& b) { setField32(b, headerAt::Height, static_cast<std::uint32_t>(-200)); }},
+         [](Bytes& b) { setField(b, headerAt::Height, static_cast<std::uint32_t>(-200)); }},
         {"closing picture leaving an entry unused", 10,
          [](Bytes& b) {
              for (std::size_t i = IndexedRowsAt; i < b.size(); ++i) {
@@ -82,41 +78,38 @@ TEST(Painter, CheckCatchesWrongHeadersPalettesSizesAndBareSites) {
              }
          }},
     };
-    for (const Fault& f : faults) {
+    for (const auto& [name, picture, apply] : faults) {
         std::vector<StoredPicture> pictures = good;
-        f.apply(pictures[f.picture].bytes);
-        EXPECT_FALSE(painter::checkStoredPictures(pictures, icon).empty()) << f.name;
-        EXPECT_FALSE(
-            painter::checkStoredPicture(painter::Catalogue[f.picture], pictures[f.picture].bytes)
-                .empty())
-            << f.name;
+        apply(pictures[picture].bytes);
+        EXPECT_FALSE(checkStoredPictures(pictures, icon).empty()) << name;
+        EXPECT_FALSE(checkStoredPicture(Catalogue[picture], pictures[picture].bytes).empty())
+            << name;
     }
     std::vector<StoredPicture> swapped = good;
     std::swap(swapped[2], swapped[3]);
-    EXPECT_FALSE(painter::checkStoredPictures(swapped, icon).empty()) << "two faces swapped";
+    EXPECT_FALSE(checkStoredPictures(swapped, icon).empty()) << "two faces swapped";
     const std::vector<StoredPicture> lastMissing(good.begin(), good.end() - 1);
-    EXPECT_FALSE(painter::checkStoredPictures(lastMissing, icon).empty()) << "the last missing";
+    EXPECT_FALSE(checkStoredPictures(lastMissing, icon).empty()) << "the last missing";
     Bytes badIcon = icon;
     badIcon[PaletteAt + PaletteEntryBytes * 10 + 1] = 200; // bright green made paler
-    EXPECT_FALSE(painter::checkStoredPictures(good, badIcon).empty());
-    EXPECT_FALSE(painter::checkStoredIcon(badIcon).empty());
+    EXPECT_FALSE(checkStoredPictures(good, badIcon).empty());
+    EXPECT_FALSE(checkStoredIcon(badIcon).empty());
 }
 
 // The shared palette as made passes its check; a repeated entry, black moved from the start, a
 // grid entry off its levels or two swapped do not.
 TEST(Painter, CheckCatchesAFaultySharedPalette) {
-    EXPECT_EQ(painter::checkSharedPalette(painter::sharedPalette()), std::vector<std::string>{});
-    const std::vector<std::pair<const char*, std::function<void(painter::Palette&)>>> faults = {
-        {"an entry repeated", [](painter::Palette& p) { p[247] = p[180]; }},
-        {"black not first", [](painter::Palette& p) { std::swap(p[0], p[1]); }},
-        {"off the grid",
-         [](painter::Palette& p) { p[50].g = static_cast<std::uint8_t>(p[50].g + 1); }},
-        {"out of grid order", [](painter::Palette& p) { std::swap(p[20], p[21]); }},
+    EXPECT_EQ(checkSharedPalette(sharedPalette()), std::vector<std::string>{});
+    const std::vector<std::pair<const char*, std::function<void(Palette&)>>> faults = {
+        {"an entry repeated", [](Palette& p) { p[247] = p[180]; }},
+        {"black not first", [](Palette& p) { std::swap(p[0], p[1]); }},
+        {"off the grid", [](Palette& p) { p[50].g = static_cast<std::uint8_t>(p[50].g + 1); }},
+        {"out of grid order", [](Palette& p) { std::swap(p[20], p[21]); }},
     };
     for (const auto& [name, apply] : faults) {
-        painter::Palette palette = painter::sharedPalette();
+        Palette palette = sharedPalette();
         apply(palette);
-        EXPECT_FALSE(painter::checkSharedPalette(palette).empty()) << name;
+        EXPECT_FALSE(checkSharedPalette(palette).empty()) << name;
     }
 }
 

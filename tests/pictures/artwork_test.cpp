@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace gachapoko::test {
 namespace {
@@ -34,28 +35,25 @@ protected:
     QImage m_title = loadPicture(TitlePicture).value();
 };
 
+// Each colour fills a good part of its block and stays in it but for a few pixels of soft edge;
+// the red block is the largest.
 TEST_F(Title, ThreeColourBlocksLieAtTheirPlaces) {
-    const Rect blueBlock{16, 14, 88, 93}, yellowBlock{119, 0, 199, 109}, redBlock{5, 102, 191, 171};
-    const auto blue = near({15, 15, 175}, 30);
-    const auto mustard = near({155, 155, 55}, 30);
-    const auto red = near({155, 15, 15}, 30);
-    const int blueInside = count(m_title, blueBlock, blue);
-    const int yellowInside = count(m_title, yellowBlock, mustard);
-    const int redInside = count(m_title, redBlock, red);
-    EXPECT_GE(blueInside, blueBlock.area() / 10);
-    EXPECT_GE(yellowInside, yellowBlock.area() / 12);
-    EXPECT_GE(redInside, redBlock.area() / 12);
-    // Each colour stays in its block but for a few pixels of soft edge, and the red block is
-    // the largest.
-    const auto widened = [](Rect r) {
-        return Rect{r.left - 4, std::max(0, r.top - 4), std::min(199, r.right + 4),
-                    std::min(199, r.bottom + 4)};
-    };
-    EXPECT_EQ(count(m_title, {}, blue), count(m_title, widened(blueBlock), blue));
-    EXPECT_EQ(count(m_title, {}, mustard), count(m_title, widened(yellowBlock), mustard));
-    EXPECT_EQ(count(m_title, {}, red), count(m_title, widened(redBlock), red));
-    EXPECT_GT(redInside, blueInside);
-    EXPECT_GT(redInside, yellowInside);
+    // Each block's area, colour, and the part of its area the colour fills at least.
+    const std::tuple<Rect, Colour, int> blocks[3] = {{{16, 14, 88, 93}, {15, 15, 175}, 10},
+                                                     {{119, 0, 199, 109}, {155, 155, 55}, 12},
+                                                     {{5, 102, 191, 171}, {155, 15, 15}, 12}};
+    int inside[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const auto& [r, main, part] = blocks[i];
+        const auto colour = near(main, 30);
+        inside[i] = count(m_title, r, colour);
+        EXPECT_GE(inside[i], r.area() / part) << i;
+        const Rect widened{r.left - 4, std::max(0, r.top - 4), std::min(199, r.right + 4),
+                           std::min(199, r.bottom + 4)};
+        EXPECT_EQ(count(m_title, {}, colour), count(m_title, widened, colour)) << i;
+    }
+    EXPECT_GT(inside[2], inside[0]);
+    EXPECT_GT(inside[2], inside[1]);
 }
 
 TEST_F(Title, YellowLettersStandOnADarkGreyHalo) {
@@ -120,56 +118,40 @@ TEST_F(Closing, CreditsAreRedOnDarkGreyPanelsInTheLowerHalf) {
 class Icon : public ::testing::Test {
 protected:
     QImage m_icon = decodeIconBitmap(storedIcon()).image.value();
-    bool see(int x, int y) const { return qAlpha(m_icon.pixel(x, y)) == 0; }
-    bool bright(int x, int y) const { return m_icon.pixel(x, y) == qRgb(0, 255, 0); }
-    bool dark(int x, int y) const { return m_icon.pixel(x, y) == qRgb(0, 128, 0); }
+    static bool see(QRgb p) { return qAlpha(p) == 0; }
+    static bool bright(QRgb p) { return p == qRgb(0, 255, 0); }
+    static bool dark(QRgb p) { return p == qRgb(0, 128, 0); }
 };
 
+// The outer rows and columns, the rows between the two lines, and between two letters and their
+// full stops, above the stop.
 TEST_F(Icon, SeeThroughOutsideTheLettersAndTheBar) {
-    for (int i = 0; i < 32; ++i) {
-        for (const int row : {0, 13, 14}) {
-            EXPECT_TRUE(see(i, row)) << i << "," << row;
-        }
-        for (const int column : {0, 30, 31}) {
-            EXPECT_TRUE(see(column, i)) << column << "," << i;
-        }
+    for (const Rect r : {Rect{0, 0, 31, 0}, Rect{0, 13, 31, 14}, Rect{0, 0, 0, 31},
+                         Rect{30, 0, 31, 31}, Rect{12, 4, 12, 4}, Rect{27, 18, 27, 18}}) {
+        EXPECT_EQ(count(m_icon, r, see), r.area()) << r.left << "," << r.top;
     }
-    // Between a letter and its full stop, above the stop.
-    EXPECT_TRUE(see(12, 4));
-    EXPECT_TRUE(see(27, 18));
 }
 
 TEST_F(Icon, TwoLinesOfTwoBrightLettersOutlinedInDarkGreenOverABar) {
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
-            EXPECT_TRUE(see(x, y) || bright(x, y) || dark(x, y)) << x << "," << y;
-            if (!bright(x, y)) {
-                continue;
-            }
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    EXPECT_FALSE(see(x + dx, y + dy)) << x << "," << y;
-                }
+            const QRgb p = m_icon.pixel(x, y);
+            EXPECT_TRUE(see(p) || bright(p) || dark(p)) << x << "," << y;
+            if (bright(p)) {
+                EXPECT_EQ(count(m_icon, {x - 1, y - 1, x + 1, y + 1}, see), 0) << x << "," << y;
             }
         }
     }
-    const auto brightIn = [this](Rect r) {
-        int n = 0;
-        for (int y = r.top; y <= r.bottom; ++y) {
-            for (int x = r.left; x <= r.right; ++x) {
-                n += bright(x, y) ? 1 : 0;
-            }
-        }
-        return n;
-    };
     for (const int top : {1, 15}) {
         for (const int left : {1, 16}) {
-            EXPECT_GE(brightIn({left + 1, top + 1, left + 8, top + 10}), 30) << left << "," << top;
+            EXPECT_GE(count(m_icon, {left + 1, top + 1, left + 8, top + 10}, bright), 30)
+                << left << "," << top;
             // The square full stop at the letter's foot.
-            EXPECT_EQ(brightIn({left + 11, top + 9, left + 12, top + 10}), 4) << left << "," << top;
+            EXPECT_EQ(count(m_icon, {left + 11, top + 9, left + 12, top + 10}, bright), 4)
+                << left << "," << top;
         }
     }
-    EXPECT_EQ(brightIn({3, 28, 28, 30}), 26 * 3);
+    EXPECT_EQ(count(m_icon, {3, 28, 28, 30}, bright), 26 * 3);
 }
 
 } // namespace

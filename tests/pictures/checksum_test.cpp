@@ -45,9 +45,8 @@ std::string sha256Of(std::span<const std::uint8_t> bytes) {
 
 TEST(StoredPictures, BytesHaveTheirRecordedSha256) {
     for (const Checksum& c : PictureChecksums) {
-        const std::span<const std::uint8_t> bytes = embeddedPictureData(c.id);
-        ASSERT_FALSE(bytes.empty()) << c.id;
-        EXPECT_EQ(sha256Of(bytes), c.sha256) << "picture " << c.id << ": its stored bytes changed";
+        EXPECT_EQ(sha256Of(embeddedPictureData(c.id)), c.sha256)
+            << "picture " << c.id << ": its stored bytes changed";
     }
     EXPECT_EQ(sha256Of(embeddedIconData()), IconChecksum) << "the icon's stored bytes changed";
 }

@@ -4,29 +4,16 @@
 #include "logic/types.h"
 #include "tests/support/pictures.h"
 
-#include <cctype>
 #include <gtest/gtest.h>
-#include <ostream>
-#include <string>
+#include <tuple>
 
 namespace gachapoko::test {
 namespace {
 
-struct NamedColour {
-    PictureId id;
-    const char* what;
-    Colour colour;
-    Rect area;
-    double leastShare; // of the area's pixels
-};
-
-// Each picture's main colours, exactly, as large areas where its subject has them.
-const NamedColour NamedColours[] = {
-    {SumoWrestlerPicture,
-     "sumo skin over the middle of the face",
-     {255, 191, 127},
-     {50, 110, 150, 160},
-     0.5},
+// Each picture's main colours, exactly, as large areas where its subject has them: the picture,
+// what the colour shows, the colour, the area and the least share of its pixels the colour holds.
+const std::tuple<PictureId, const char*, Colour, Rect, double> MainColours[] = {
+    {SumoWrestlerPicture, "sumo skin over the face", {255, 191, 127}, {50, 110, 150, 160}, 0.5},
     {SumoWrestlerPicture, "sumo hair across the top", {191, 63, 159}, {20, 20, 180, 45}, 0.5},
     {SumoWrestlerPicture, "sumo hair locks at the left edge", {191, 63, 159}, {0, 30, 15, 90}, 0.2},
     {SumoWrestlerPicture, "rose rays", {191, 95, 127}, {}, 0.02},
@@ -52,48 +39,29 @@ const NamedColour NamedColours[] = {
     {GoddessPicture, "sky blue top right corner", {166, 202, 240}, {187, 0, 199, 12}, 0.9},
 };
 
-void PrintTo(const NamedColour& c, std::ostream* os) {
-    *os << c.id << " " << c.what;
-}
-
-class NamedColourTest : public ::testing::TestWithParam<NamedColour> {};
-
-TEST_P(NamedColourTest, CoversItsArea) {
-    const NamedColour& c = GetParam();
-    EXPECT_GE(share(loadPicture(c.id).value(), c.area, near(c.colour, 0)), c.leastShare);
-}
-
-std::string nameOf(const ::testing::TestParamInfo<NamedColour>& info) {
-    std::string name = std::to_string(info.param.id) + "_";
-    for (const char* c = info.param.what; *c != '\0'; ++c) {
-        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+TEST(Faces, MainColoursCoverTheirAreas) {
+    for (const auto& [id, what, colour, area, least] : MainColours) {
+        EXPECT_GE(share(loadPicture(id).value(), area, near(colour, 0)), least)
+            << id << " " << what;
     }
-    return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(MainColours, NamedColourTest, ::testing::ValuesIn(NamedColours), nameOf);
-
-// The second son is his elder brother's drawing with only the lower face changed.
-constexpr Rect Laugh = {70, 103, 173, 187};
-
-TEST(Brothers, DifferOnlyInTheLowerFace) {
+// The second son is his elder brother's drawing with only the lower face changed: laughing, with
+// teeth, tongue and a tear under each eye.
+TEST(Brothers, SecondSonIsTheEldestLaughingWithTeethTongueAndTears) {
     const QImage eldest = loadPicture(EldestSonPicture).value();
     const QImage second = loadPicture(SecondSonPicture).value();
+    const Rect laugh = {70, 103, 173, 187};
     int outside = 0, within = 0;
     for (int y = 0; y < 200; ++y) {
         for (int x = 0; x < 200; ++x) {
             if (eldest.pixel(x, y) != second.pixel(x, y)) {
-                ++(Laugh.contains(x, y) ? within : outside);
+                ++(laugh.contains(x, y) ? within : outside);
             }
         }
     }
     EXPECT_EQ(outside, 0);
     EXPECT_GT(within, 1000); // a whole open mouth and two tears, not a stray pixel
-}
-
-TEST(Brothers, SecondSonLaughsWithTeethTongueAndTears) {
-    const QImage eldest = loadPicture(EldestSonPicture).value();
-    const QImage second = loadPicture(SecondSonPicture).value();
     const Rect mouth = {90, 140, 165, 187};
     EXPECT_GT(share(second, mouth, near({255, 255, 255}, 0)), 0.05) << "teeth";
     EXPECT_GT(share(second, mouth, near({223, 63, 63}, 0)), 0.03) << "tongue";
@@ -103,7 +71,7 @@ TEST(Brothers, SecondSonLaughsWithTeethTongueAndTears) {
     const auto tear = near({166, 202, 240}, 0);
     EXPECT_GT(share(second, {80, 105, 120, 135}, tear), 0.03) << "left tear";
     EXPECT_GT(share(second, {125, 105, 173, 135}, tear), 0.03) << "right tear";
-    EXPECT_EQ(share(eldest, Laugh, tear), 0.0);
+    EXPECT_EQ(share(eldest, laugh, tear), 0.0);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "tests/support/pictures.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
@@ -22,12 +21,8 @@ bool within(const QImage& face, int x, int y, int radius, Test test) {
     return count(face, {x - radius, y - radius, x + radius, y + radius}, test) > 0;
 }
 
-bool glowingYellow(Colour c) {
-    return c.r > 200 && c.g > 170 && c.b < 150;
-}
-bool grinRed(Colour c) {
-    return c.r > 140 && c.g < 70 && c.b < 70;
-}
+const auto glowingYellow = [](Colour c) { return c.r > 200 && c.g > 170 && c.b < 150; };
+const auto grinRed = [](Colour c) { return c.r > 140 && c.g < 70 && c.b < 70; };
 
 class FinalOpponent : public ::testing::Test {
 protected:
@@ -38,27 +33,17 @@ TEST_F(FinalOpponent, HasABlackFieldInsideAFrameOfTwoGreys) {
     const auto dark = [](Colour c) { return std::max({c.r, c.g, c.b}) < 48; };
     EXPECT_GT(count(m_face, {30, 30, 169, 169}, dark), 140 * 140 * 7 / 10);
     // The outermost two pixels all round are frame, of the two greys only, both well used.
-    int light = 0, darkGrey = 0, ring = 0;
-    for (int y = 0; y < 200; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            if (std::min({x, y, 199 - x, 199 - y}) > 1) {
-                continue;
-            }
-            ++ring;
-            light += colourAt(m_face, x, y) == FrameLight ? 1 : 0;
-            darkGrey += colourAt(m_face, x, y) == FrameDark ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(light + darkGrey, ring);
-    EXPECT_GT(light, ring / 2);
+    const Rect inside{2, 2, 197, 197};
+    const auto inRing = [&](Colour want) {
+        return count(m_face, {}, near(want, 0)) - count(m_face, inside, near(want, 0));
+    };
+    const int ring = Rect{}.area() - inside.area();
+    EXPECT_EQ(inRing(FrameLight) + inRing(FrameDark), ring);
+    EXPECT_GT(inRing(FrameLight), ring / 2);
     // The dark grey lines the frame's inside; somewhere along each edge it shows.
-    for (const auto& [x, y, dx, dy] : {std::array{0, 100, 1, 0}, std::array{199, 100, -1, 0},
-                                       std::array{100, 0, 0, 1}, std::array{100, 199, 0, -1}}) {
-        bool seen = false;
-        for (int step = 0; step < 20 && !seen; ++step) {
-            seen = colourAt(m_face, x + dx * step, y + dy * step) == FrameDark;
-        }
-        EXPECT_TRUE(seen) << "edge at " << x << "," << y;
+    for (const Rect edge : {Rect{0, 100, 19, 100}, Rect{180, 100, 199, 100}, Rect{100, 0, 100, 19},
+                            Rect{100, 180, 100, 199}}) {
+        EXPECT_GT(count(m_face, edge, near(FrameDark, 0)), 0) << edge.left << "," << edge.top;
     }
 }
 
@@ -82,54 +67,40 @@ int channelDistance(Colour a, Colour b) {
     return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
 }
 
-// How far each row of the torn picture has moved right against the whole one: the shift with
-// the least mean colour difference, and that difference.
-struct RowMatch {
-    int shift = 0;
-    double difference = 0;
-};
-
-std::vector<RowMatch> matchRows() {
+// Each row of the torn picture is the whole one's row moved right: at the shift with the least
+// mean colour difference, little difference is left.
+TEST(FinalOpponentBeaten, EachRowIsTheWholeRowMovedRight) {
     const QImage whole = loadPicture(FinalOpponentPicture).value();
     const QImage torn = loadPicture(FinalOpponentBeatenPicture).value();
-    std::vector<RowMatch> rows;
+    std::vector<int> shifts; // how far each row has moved
     for (int y = 0; y < 200; ++y) {
-        RowMatch best{-1, 1e9};
+        int best = -1;
+        double least = 1e9;
         for (int shift = 0; shift <= 24; ++shift) {
             double sum = 0;
             for (int x = 24; x < 200; ++x) {
                 sum += channelDistance(colourAt(torn, x, y), colourAt(whole, x - shift, y));
             }
-            const double mean = sum / (200 - 24);
-            if (mean < best.difference) {
-                best = {shift, mean};
+            if (const double mean = sum / (200 - 24); mean < least) {
+                best = shift;
+                least = mean;
             }
         }
-        rows.push_back(best);
-    }
-    return rows;
-}
-
-TEST(FinalOpponentBeaten, EachRowIsTheWholeRowMovedRight) {
-    const std::vector<RowMatch> rows = matchRows();
-    std::set<int> amounts;
-    int untouched = 0, far = 0;
-    for (int y = 0; y < 200; ++y) {
-        const RowMatch& row = rows[static_cast<std::size_t>(y)];
         // Summed over three channels: the palette mapping, and the smear at sharp edges.
-        EXPECT_LT(row.difference, 20.0) << "row " << y << " shift " << row.shift;
-        EXPECT_LE(row.shift, 22) << "row " << y;
-        amounts.insert(row.shift);
-        untouched += row.shift <= 1 ? 1 : 0;
-        far += row.shift >= 10 ? 1 : 0;
+        EXPECT_LT(least, 20.0) << "row " << y << " shift " << best;
+        EXPECT_LE(best, 22) << "row " << y;
+        shifts.push_back(best);
     }
-    EXPECT_GE(amounts.size(), 6u) << "streaks of differing lengths";
-    EXPECT_GE(untouched, 20) << "some bands almost untouched";
-    EXPECT_GE(far, 40) << "many rows torn well to the right";
+    const auto rows = [&](auto test) { return std::count_if(shifts.begin(), shifts.end(), test); };
+    EXPECT_GE(std::set<int>(shifts.begin(), shifts.end()).size(), 6u)
+        << "streaks of differing lengths";
+    EXPECT_GE(rows([](int shift) { return shift <= 1; }), 20) << "some bands almost untouched";
+    EXPECT_GE(rows([](int shift) { return shift >= 10; }), 40)
+        << "many rows torn well to the right";
     // No feature stays whole: at least one row through the grin and one through the eyes moved.
     const auto moved = [&](int from, int to) {
-        return std::any_of(rows.begin() + from, rows.begin() + to + 1,
-                           [](const RowMatch& row) { return row.shift > 3; });
+        return std::any_of(shifts.begin() + from, shifts.begin() + to + 1,
+                           [](int shift) { return shift > 3; });
     };
     EXPECT_TRUE(moved(134, 185)) << "grin";
     EXPECT_TRUE(moved(50, 105)) << "eyes";

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
-#include <string>
+#include <tuple>
 #include <vector>
 
 namespace gachapoko::test {
@@ -15,16 +15,11 @@ namespace {
 
 constexpr Colour Ground{223, 255, 191};
 
-// The site regions of the site table, as the window lays them out: cut to the picture.
-std::array<Rect, SiteCount> regions() {
-    std::array<Rect, SiteCount> cut{};
-    for (std::size_t site = 0; site < cut.size(); ++site) {
-        const MapRect& r = SiteTable[site].Region;
-        cut[site] = {r.x, r.y, std::min(r.right(), 199), std::min(r.bottom(), 199)};
-    }
-    return cut;
+// The site region of the site table, as the window lays it out: cut to the picture.
+Rect region(std::size_t site) {
+    const MapRect& r = SiteTable[site].Region;
+    return {r.x, r.y, std::min(r.right(), 199), std::min(r.bottom(), 199)};
 }
-const std::array<Rect, SiteCount> Regions = regions();
 
 // The main colours of each place; a pixel within the tolerance clearly shows that place.
 struct Place {
@@ -51,93 +46,66 @@ protected:
     QImage m_map = loadPicture(MapPicture).value();
 };
 
-TEST_F(Map, EachRegionShowsItsPlacesMainColours) {
-    for (std::size_t site = 0; site < Regions.size(); ++site) {
+// Each site's region shows its place's main colours, and no other place's colours reach into it
+// (colours that are clearly the other place's and not this one's).
+TEST_F(Map, EachRegionShowsItsPlaceAndNoOther) {
+    for (std::size_t site = 0; site < SiteCount; ++site) {
         const Place& place = Places[site];
         for (const Colour main : place.colours) {
-            SCOPED_TRACE(std::string(place.name) + " " + std::to_string(main.r) + "," +
-                         std::to_string(main.g) + "," + std::to_string(main.b));
-            EXPECT_GE(share(m_map, Regions[site], near(main, 24)), place.least);
+            EXPECT_GE(share(m_map, region(site), near(main, 24)), place.least)
+                << place.name << " " << main.r << "," << main.g << "," << main.b;
         }
-    }
-}
-
-TEST_F(Map, NoPlaceReachesIntoAnotherSitesRegion) {
-    for (std::size_t site = 0; site < Regions.size(); ++site) {
-        for (std::size_t other = 0; other < Places.size(); ++other) {
-            if (other == site) {
-                continue;
-            }
-            SCOPED_TRACE(std::string(Places[other].name) + " in the region of " +
-                         Places[site].name);
-            const Place& intruder = Places[other];
-            const Place& owner = Places[site];
-            // Colours that are clearly the other place's and not this one's.
-            const double foreign = share(m_map, Regions[site], [&](Colour c) {
-                return shows(intruder, c, 10) && !shows(owner, c, 30);
-            });
-            EXPECT_LE(foreign, 0.002);
+        for (const Place& other : Places) {
+            EXPECT_LE(share(m_map, region(site),
+                            [&](Colour c) { return shows(other, c, 10) && !shows(place, c, 30); }),
+                      0.002)
+                << other.name << " in " << place.name;
         }
     }
 }
 
 // The town's windows all lie inside its region, three rows of three.
 TEST_F(Map, AllNineWindowsLieInsideTheTownRegion) {
-    const auto isWindow = [&](int x, int y) {
-        return distance(colourAt(m_map, x, y), {124, 137, 217}) <= 24;
-    };
-    int inside = 0, outside = 0;
-    for (int y = 0; y < 200; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            if (isWindow(x, y)) {
-                (Regions[3].contains(x, y) ? inside : outside)++;
-            }
-        }
-    }
+    const auto window = near({124, 137, 217}, 24);
+    const int inside = count(m_map, region(3), window);
     EXPECT_GE(inside, 9 * 40);
-    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(count(m_map, {}, window), inside);
     // Three rows and three columns of windows: scan the middle of each.
     for (const int y : {105, 119, 133}) {
         int runs = 0;
         for (int x = 150; x < 200; ++x) {
-            runs += isWindow(x, y) && !isWindow(x - 1, y) ? 1 : 0;
+            runs += window(colourAt(m_map, x, y)) && !window(colourAt(m_map, x - 1, y)) ? 1 : 0;
         }
         EXPECT_EQ(runs, 3) << "row at y " << y;
     }
 }
 
 TEST_F(Map, PartsOfPlacesOutsideTheirRegionsAreThere) {
-    struct Outside {
-        const char* what;
-        Rect area;
-        Colour colour;
-    };
-    const std::array<Outside, 6> parts = {{
+    // What each part is, where it lies and its main colour.
+    const std::tuple<const char*, Rect, Colour> parts[] = {
         {"mountain ridges' left tips", {99, 30, 109, 60}, {140, 215, 120}},
         {"top of the building", {154, 86, 199, 98}, {212, 233, 191}},
         {"top of the tower", {120, 76, 134, 98}, {235, 155, 115}},
         {"left leg of the tower", {108, 115, 123, 146}, {235, 155, 115}},
         {"right end of the right-hand house", {58, 118, 69, 150}, {198, 193, 151}},
         {"sea past the coast region", {196, 188, 199, 199}, {43, 152, 241}},
-    }};
-    for (const Outside& part : parts) {
-        SCOPED_TRACE(part.what);
-        EXPECT_GT(share(m_map, part.area, near(part.colour, 24)), 0.05);
+    };
+    for (const auto& [what, area, colour] : parts) {
+        EXPECT_GT(share(m_map, area, near(colour, 24)), 0.05) << what;
     }
 }
 
 TEST_F(Map, GroundBetweenThePlacesIsBare) {
-    const std::array<Rect, 6> gaps = {{
+    const Rect gaps[] = {
         {74, 0, 94, 54},     // between the forest and the mountains
         {0, 50, 55, 68},     // under the forest
         {136, 66, 199, 78},  // between the mountains and the town
         {72, 100, 104, 160}, // between the houses and the tower
         {0, 154, 199, 162},  // above the sand
         {0, 0, 199, 4},      // along the top edge
-    }};
+    };
     for (const Rect& gap : gaps) {
-        SCOPED_TRACE(std::to_string(gap.left) + "," + std::to_string(gap.top));
-        EXPECT_EQ(share(m_map, gap, near(Ground, 2)), 1.0);
+        EXPECT_EQ(share(m_map, gap, near(Ground, 2)), 1.0) << gap.left << "," << gap.top;
     }
 }
 

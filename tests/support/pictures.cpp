@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
 
 namespace gachapoko::test {
 
@@ -20,23 +19,15 @@ Bytes storedIcon() {
     return Bytes(data.begin(), data.end());
 }
 
-void setField32(Bytes& bytes, std::size_t at, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
+void setField(Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) {
         bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i) & 0xFF);
     }
 }
 
-void setField16(Bytes& bytes, std::size_t at, std::uint16_t value) {
-    bytes.at(at) = static_cast<std::uint8_t>(value & 0xFF);
-    bytes.at(at + 1) = static_cast<std::uint8_t>(value >> 8);
-}
-
-Colour colourOf(QRgb rgb) {
-    return {qRed(rgb), qGreen(rgb), qBlue(rgb)};
-}
-
 Colour colourAt(const QImage& image, int x, int y) {
-    return colourOf(image.pixel(x, y));
+    const QRgb rgb = image.pixel(x, y);
+    return {qRed(rgb), qGreen(rgb), qBlue(rgb)};
 }
 
 int distance(Colour a, Colour b) {
@@ -74,12 +65,9 @@ std::string pictureOnScreenDifference(const QImage& grab, const QImage& picture)
         for (int x = 0; x < Shown; ++x) {
             const QRgb on = shown.pixel(x + Border, y + Border), painted = expected.pixel(x, y);
             if (on != painted && wrong++ == 0) {
-                first = QStringLiteral(", the first at %1,%2: %3, painted %4")
-                            .arg(x)
-                            .arg(y)
-                            .arg(on, 8, 16, QLatin1Char('0'))
-                            .arg(painted, 8, 16, QLatin1Char('0'))
-                            .toStdString();
+                first =
+                    QString::asprintf(", the first at %d,%d: %08x, painted %08x", x, y, on, painted)
+                        .toStdString();
             }
         }
     }

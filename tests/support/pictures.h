@@ -8,6 +8,7 @@
 #include <QImage>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -19,17 +20,15 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes storedPicture(std::int16_t id);
 Bytes storedIcon();
 
-// Writes a little-endian field of the information header (at headerAt::...), to damage stored
-// data.
-void setField32(Bytes& bytes, std::size_t at, std::uint32_t value);
-void setField16(Bytes& bytes, std::size_t at, std::uint16_t value);
+// Writes a little-endian field of `width` bytes (4 or 2) of the information header (at
+// headerAt::...), to damage stored data.
+void setField(Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t width = 4);
 
 struct Colour {
     int r = 0, g = 0, b = 0;
     friend bool operator==(Colour, Colour) = default;
 };
 
-Colour colourOf(QRgb rgb);
 Colour colourAt(const QImage& image, int x, int y);
 // The largest difference between two colours' channels.
 int distance(Colour a, Colour b);
@@ -47,13 +46,18 @@ struct Rect {
     bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
-// How many pixels of the area have a colour that passes `test`.
+// How many pixels of the area pass `test`: a test of their Colour, or of their QRgb with its
+// alpha.
 template <typename Test>
 int count(const QImage& image, Rect r, Test test) {
     int hits = 0;
     for (int y = r.top; y <= r.bottom; ++y) {
         for (int x = r.left; x <= r.right; ++x) {
-            hits += test(colourAt(image, x, y)) ? 1 : 0;
+            if constexpr (std::is_invocable_v<Test, QRgb>) {
+                hits += test(image.pixel(x, y)) ? 1 : 0;
+            } else {
+                hits += test(colourAt(image, x, y)) ? 1 : 0;
+            }
         }
     }
     return hits;
