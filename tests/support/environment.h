@@ -25,8 +25,7 @@ public:
     Environment& pass(const std::string& name);
 
     std::optional<std::string> get(const std::string& name) const;
-    // "NAME=value" for every variable, for execve.
-    std::vector<std::string> entries() const;
+    const std::map<std::string, std::string>& variables() const { return m_variables; }
 
 private:
     std::map<std::string, std::string> m_variables;

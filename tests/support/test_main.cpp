@@ -24,14 +24,8 @@
 
 namespace gachapoko::test {
 namespace {
+
 std::string g_display;
-} // namespace
-
-const std::string& xDisplay() {
-    return g_display;
-}
-
-namespace {
 
 // Settings of the machine's desktop that would change what Qt draws or where it connects.
 void forgetTheDesktop() {
@@ -50,21 +44,12 @@ void forgetTheDesktop() {
 #endif
 }
 
-int runTests(int& argc, char** argv) {
-#if GACHAPOKO_TEST_APPLICATION == 1
-    QCoreApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-#elif GACHAPOKO_TEST_APPLICATION == 2
-    const auto application = startApplication(argc, argv);
-    return application ? RUN_ALL_TESTS() : 1;
-#else
-    static_cast<void>(argc);
-    static_cast<void>(argv);
-    return RUN_ALL_TESTS();
-#endif
+} // namespace
+
+const std::string& xDisplay() {
+    return g_display;
 }
 
-} // namespace
 } // namespace gachapoko::test
 
 int main(int argc, char* argv[]) {
@@ -97,5 +82,13 @@ int main(int argc, char* argv[]) {
     setenv("DISPLAY", g_display.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
 #endif
-    return runTests(argc, argv);
+#if GACHAPOKO_TEST_APPLICATION == 1
+    QCoreApplication application(argc, argv);
+#elif GACHAPOKO_TEST_APPLICATION == 2
+    const auto application = gachapoko::startApplication(argc, argv);
+    if (!application) {
+        return 1;
+    }
+#endif
+    return RUN_ALL_TESTS();
 }
