@@ -12,8 +12,6 @@ namespace gachapoko::test {
 
 class Environment {
 public:
-    Environment() = default;
-
     // A session of its own under `home`, as a desktop would give it and nothing more: PATH,
     // LANG=C.UTF-8, HOME, the XDG base directories and TMPDIR inside `home`, and a private
     // (0700) XDG_RUNTIME_DIR, all made here.

@@ -12,18 +12,6 @@
 
 namespace gachapoko::test {
 
-namespace {
-
-std::string commandLine(const std::string& program, const std::vector<std::string>& arguments) {
-    std::string line = program;
-    for (const std::string& argument : arguments) {
-        line += " " + argument;
-    }
-    return line;
-}
-
-} // namespace
-
 Process::Process(std::string program, std::vector<std::string> arguments, Environment environment)
     : m_program(std::move(program)), m_arguments(std::move(arguments)) {
     QProcessEnvironment variables;
@@ -114,13 +102,13 @@ const std::string& Process::standardError() {
 
 Finished Process::finished() {
     const bool runs = running();
-    return {commandLine(m_program, m_arguments),
-            runs ? "still running" : "",
-            exited(),
-            exitCode(),
-            m_process.exitCode(),
-            standardOutput(),
-            standardError()};
+    Finished state{m_program,      runs ? "still running" : "", exited(),
+                   exitCode(),     m_process.exitCode(),        standardOutput(),
+                   standardError()};
+    for (const std::string& argument : m_arguments) {
+        state.commandLine += " " + argument;
+    }
+    return state;
 }
 
 std::string Finished::report() const {

@@ -72,10 +72,8 @@ int main(int argc, char* argv[]) {
 #elif GACHAPOKO_TEST_DISPLAY == 2
     XServer server;
     if (const std::string failure = server.start(); !failure.empty()) {
-        std::fprintf(stderr,
-                     "%s: no X server for the tests: %s (scripts/ensure-deps.sh installs "
-                     "Xvfb)\n",
-                     argv[0], failure.c_str());
+        // Where Xvfb is missing, the failure says how to install it.
+        std::fprintf(stderr, "%s: no X server for the tests: %s\n", argv[0], failure.c_str());
         return 1;
     }
     g_display = server.display();

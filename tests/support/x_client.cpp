@@ -237,25 +237,19 @@ std::vector<QImage> XClient::icons(unsigned long window) {
     std::vector<QImage> images;
     const Property icon(m_display, window, XInternAtom(m_display, "_NET_WM_ICON", False), 1 << 20,
                         XA_CARDINAL);
-    if (icon.data == nullptr) {
-        return images;
-    }
     // Xlib hands 32-bit properties over as longs: width, height, then width x height ARGB
     // values, for each icon in turn.
     const auto* values = reinterpret_cast<const unsigned long*>(icon.data);
-    unsigned long at = 0;
-    while (at + 2 <= icon.items) {
-        const auto width = static_cast<int>(values[at]);
-        const auto height = static_cast<int>(values[at + 1]);
+    for (unsigned long at = 0; at + 2 <= icon.items;) {
+        const unsigned long width = values[at];
+        const unsigned long height = values[at + 1];
         at += 2;
-        if (width <= 0 || height <= 0 ||
-            icon.items - at <
-                static_cast<unsigned long>(width) * static_cast<unsigned long>(height)) {
+        if (width == 0 || height == 0 || icon.items - at < width * height) {
             break;
         }
-        QImage image(width, height, QImage::Format_ARGB32);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
+        QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
                 image.setPixel(x, y, static_cast<QRgb>(values[at++] & 0xffffffffu));
             }
         }
