@@ -23,6 +23,7 @@ public:
     Environment& pass(const std::string& name);
 
     std::optional<std::string> get(const std::string& name) const;
+    // Every variable by name, for starting a program.
     const std::map<std::string, std::string>& variables() const { return m_variables; }
 
 private:

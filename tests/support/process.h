@@ -21,7 +21,9 @@ using namespace std::chrono_literals;
 // What a program printed and how it ended.
 struct Finished {
     std::string commandLine;
-    std::string problem; // why it did not start, or that it runs on; empty otherwise
+    // Why it did not start, did not end in time or (from Process::finished) still runs; empty
+    // when it ended.
+    std::string problem;
     bool exited = false;
     int exitCode = -1;
     int signal = 0; // the one that ended it, when it did not exit
