@@ -50,14 +50,6 @@ std::optional<std::string> Environment::get(const std::string& name) const {
     return found == m_variables.end() ? std::nullopt : std::optional(found->second);
 }
 
-std::vector<std::string> Environment::entries() const {
-    std::vector<std::string> entries;
-    for (const auto& [name, value] : m_variables) {
-        entries.push_back(name + "=" + value);
-    }
-    return entries;
-}
-
 TemporaryDirectory::TemporaryDirectory() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "gachapoko-test-XXXXXX").string();

@@ -12,8 +12,6 @@ namespace gachapoko::test {
 
 class Environment {
 public:
-    Environment() = default;
-
     // A session of its own under `home`, as a desktop would give it and nothing more: PATH,
     // LANG=C.UTF-8, HOME, the XDG base directories and TMPDIR inside `home`, and a private
     // (0700) XDG_RUNTIME_DIR, all made here.
@@ -25,8 +23,8 @@ public:
     Environment& pass(const std::string& name);
 
     std::optional<std::string> get(const std::string& name) const;
-    // "NAME=value" for every variable, for execve.
-    std::vector<std::string> entries() const;
+    // Every variable by name, for starting a program.
+    const std::map<std::string, std::string>& variables() const { return m_variables; }
 
 private:
     std::map<std::string, std::string> m_variables;

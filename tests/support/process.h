@@ -6,6 +6,7 @@
 
 #include "tests/support/environment.h"
 
+#include <QProcess>
 #include <chrono>
 #include <filesystem>
 #include <set>
@@ -16,6 +17,22 @@
 namespace gachapoko::test {
 
 using namespace std::chrono_literals;
+
+// What a program printed and how it ended.
+struct Finished {
+    std::string commandLine;
+    // Why it did not start, did not end in time or (from Process::finished) still runs; empty
+    // when it ended.
+    std::string problem;
+    bool exited = false;
+    int exitCode = -1;
+    int signal = 0; // the one that ended it, when it did not exit
+    std::string out;
+    std::string err;
+
+    bool succeeded() const { return problem.empty() && exited && exitCode == 0; }
+    std::string report() const;
+};
 
 class Process {
 public:
@@ -29,12 +46,18 @@ public:
     void setWorkingDirectory(const std::filesystem::path& directory);
     // Sends what it prints there to /dev/null: for servers that go on printing long after the
     // test last looks.
-    void discardStandardOutput() { m_keepOut = false; }
-    void discardStandardError() { m_keepErr = false; }
+    void discardStandardOutput() {
+        m_keepOut = false;
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+    }
+    void discardStandardError() {
+        m_keepErr = false;
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+    }
 
     // Starts the program; an empty string, or why it could not be started.
     std::string start();
-    pid_t pid() const { return m_pid; }
+    pid_t pid() const { return static_cast<pid_t>(m_process.processId()); }
 
     // Whether it still runs, collecting what it printed meanwhile.
     bool running();
@@ -44,50 +67,34 @@ public:
     void end(std::chrono::milliseconds grace = 2s);
 
     // How it ended: by exit with a status, or by a signal.
-    bool exited() const { return m_exited; }
-    int exitCode() const { return m_exitCode; }
+    bool exited() const {
+        return m_started && m_process.state() == QProcess::NotRunning &&
+               m_process.exitStatus() == QProcess::NormalExit;
+    }
+    int exitCode() const { return exited() ? m_process.exitCode() : -1; }
 
     // What it printed until now.
     const std::string& standardOutput();
     const std::string& standardError();
 
+    // What it printed and how it ended, or the problem that it still runs.
+    Finished finished();
     // The command line, how it ended (or that it still runs) and everything it printed, for a
     // failure message.
-    std::string report();
+    std::string report() { return finished().report(); }
 
 private:
-    void collect(int timeoutMs);
-    void reaped(int status);
-
     std::string m_program;
     std::vector<std::string> m_arguments;
-    Environment m_environment;
-    std::filesystem::path m_workingDirectory;
+    QProcess m_process;
+    bool m_started = false;
     bool m_keepOut = true;
     bool m_keepErr = true;
-    pid_t m_pid = -1;
-    int m_out = -1;
-    int m_err = -1;
-    std::string m_outText;
-    std::string m_errText;
-    bool m_exited = false;
-    int m_exitCode = -1;
-    int m_signal = 0;
+    std::string m_out;
+    std::string m_err;
 };
 
 // A program run to its end within `timeout` (ended if it takes longer).
-struct Finished {
-    std::string commandLine;
-    std::string problem; // why it did not start or did not end in time; empty otherwise
-    bool exited = false;
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-
-    bool succeeded() const { return problem.empty() && exited && exitCode == 0; }
-    std::string report() const;
-};
-
 Finished run(const std::string& program, const std::vector<std::string>& arguments,
              const Environment& environment, std::chrono::milliseconds timeout = 60s);
 

@@ -3,6 +3,7 @@
 
 #include <codecvt>
 #include <locale>
+#include <utility>
 
 namespace gachapoko::test {
 
@@ -64,9 +65,7 @@ void RecordingView::SetTimerInterval(std::int32_t milliseconds) {
 }
 
 std::vector<Op> RecordingView::take() {
-    std::vector<Op> ops;
-    ops.swap(m_ops);
-    return ops;
+    return std::exchange(m_ops, {});
 }
 
 } // namespace gachapoko::test

@@ -24,14 +24,8 @@
 
 namespace gachapoko::test {
 namespace {
+
 std::string g_display;
-} // namespace
-
-const std::string& xDisplay() {
-    return g_display;
-}
-
-namespace {
 
 // Settings of the machine's desktop that would change what Qt draws or where it connects.
 void forgetTheDesktop() {
@@ -50,21 +44,12 @@ void forgetTheDesktop() {
 #endif
 }
 
-int runTests(int& argc, char** argv) {
-#if GACHAPOKO_TEST_APPLICATION == 1
-    QCoreApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-#elif GACHAPOKO_TEST_APPLICATION == 2
-    const auto application = startApplication(argc, argv);
-    return application ? RUN_ALL_TESTS() : 1;
-#else
-    static_cast<void>(argc);
-    static_cast<void>(argv);
-    return RUN_ALL_TESTS();
-#endif
+} // namespace
+
+const std::string& xDisplay() {
+    return g_display;
 }
 
-} // namespace
 } // namespace gachapoko::test
 
 int main(int argc, char* argv[]) {
@@ -87,15 +72,21 @@ int main(int argc, char* argv[]) {
 #elif GACHAPOKO_TEST_DISPLAY == 2
     XServer server;
     if (const std::string failure = server.start(); !failure.empty()) {
-        std::fprintf(stderr,
-                     "%s: no X server for the tests: %s (scripts/ensure-deps.sh installs "
-                     "Xvfb)\n",
-                     argv[0], failure.c_str());
+        // Where Xvfb is missing, the failure says how to install it.
+        std::fprintf(stderr, "%s: no X server for the tests: %s\n", argv[0], failure.c_str());
         return 1;
     }
     g_display = server.display();
     setenv("DISPLAY", g_display.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
 #endif
-    return runTests(argc, argv);
+#if GACHAPOKO_TEST_APPLICATION == 1
+    QCoreApplication application(argc, argv);
+#elif GACHAPOKO_TEST_APPLICATION == 2
+    const auto application = gachapoko::startApplication(argc, argv);
+    if (!application) {
+        return 1;
+    }
+#endif
+    return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <bit>
 #include <clocale>
 
 namespace gachapoko::test {
@@ -27,26 +28,16 @@ struct Property {
     }
     Property(const Property&) = delete;
     Property& operator=(const Property&) = delete;
-    ~Property() {
-        if (data != nullptr) {
-            XFree(data);
-        }
-    }
+    ~Property() { XFree(data); }
 };
 
 } // namespace
 
-XClient::XClient(const std::string& display) {
-    m_display = XOpenDisplay(display.c_str());
+XClient::XClient(const std::string& display) : m_display(XOpenDisplay(display.c_str())) {
+    int ignored = 0;
     if (m_display == nullptr) {
         m_error = "cannot connect to " + display;
-        return;
-    }
-    int eventBase = 0;
-    int errorBase = 0;
-    int major = 0;
-    int minor = 0;
-    if (XTestQueryExtension(m_display, &eventBase, &errorBase, &major, &minor) == False) {
+    } else if (XTestQueryExtension(m_display, &ignored, &ignored, &ignored, &ignored) == False) {
         m_error = "the X server has no XTest extension";
     }
 }
@@ -108,33 +99,24 @@ unsigned long XClient::findWindow(long pid, const std::string& title) {
     const Atom pidAtom = XInternAtom(m_display, "_NET_WM_PID", False);
     const Atom nameAtom = XInternAtom(m_display, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
-    Window root = 0;
-    Window parent = 0;
+    Window unused = 0;
     Window* children = nullptr;
     unsigned count = 0;
-    if (XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count) ==
-        0) {
-        return 0;
-    }
+    // On failure it leaves no children.
+    XQueryTree(m_display, DefaultRootWindow(m_display), &unused, &unused, &children, &count);
     unsigned long found = 0;
     for (unsigned i = 0; i < count && found == 0; ++i) {
         const Property owner(m_display, children[i], pidAtom, 1, XA_CARDINAL);
-        if (owner.data == nullptr || owner.items != 1 ||
-            *reinterpret_cast<const long*>(owner.data) != pid) {
-            continue;
-        }
         const Property name(m_display, children[i], nameAtom, 256, utf8);
         XWindowAttributes attributes;
-        if (name.data != nullptr &&
+        if (owner.items == 1 && *reinterpret_cast<const long*>(owner.data) == pid &&
             std::string(reinterpret_cast<const char*>(name.data), name.items) == title &&
             XGetWindowAttributes(m_display, children[i], &attributes) != 0 &&
             attributes.map_state == IsViewable) {
             found = children[i];
         }
     }
-    if (children != nullptr) {
-        XFree(children);
-    }
+    XFree(children); // as free(), it takes a null pointer
     return found;
 }
 
@@ -165,9 +147,7 @@ std::string XClient::legacyTitle(unsigned long window) {
     if (Xutf8TextPropertyToTextList(m_display, &property, &list, &count) >= Success && count > 0) {
         title = list[0];
     }
-    if (list != nullptr) {
-        XFreeStringList(list);
-    }
+    XFreeStringList(list); // which takes a null pointer too
     std::setlocale(LC_CTYPE, previous.c_str());
     XFree(property.value);
     return title;
@@ -195,7 +175,7 @@ XClient::WindowManagerHints XClient::windowManagerHints(unsigned long window) {
     WindowManagerHints hints;
     const Atom motif = XInternAtom(m_display, "_MOTIF_WM_HINTS", False);
     const Property property(m_display, window, motif, 5, motif);
-    if (property.data != nullptr && property.format == 32 && property.items >= 3) {
+    if (property.format == 32 && property.items >= 3) {
         // Flags, functions, decorations, input mode, status; Xlib hands them over as longs.
         const auto* fields = reinterpret_cast<const unsigned long*>(property.data);
         hints.functions = (fields[0] & 1) != 0 ? fields[1] : 0;
@@ -203,15 +183,14 @@ XClient::WindowManagerHints XClient::windowManagerHints(unsigned long window) {
     }
     XSizeHints size{};
     long supplied = 0;
-    if (XGetWMNormalHints(m_display, window, &size, &supplied) != 0) {
-        if ((size.flags & PMinSize) != 0) {
-            hints.minWidth = size.min_width;
-            hints.minHeight = size.min_height;
-        }
-        if ((size.flags & PMaxSize) != 0) {
-            hints.maxWidth = size.max_width;
-            hints.maxHeight = size.max_height;
-        }
+    XGetWMNormalHints(m_display, window, &size, &supplied); // no flags where it has none
+    if ((size.flags & PMinSize) != 0) {
+        hints.minWidth = size.min_width;
+        hints.minHeight = size.min_height;
+    }
+    if ((size.flags & PMaxSize) != 0) {
+        hints.maxWidth = size.max_width;
+        hints.maxHeight = size.max_height;
     }
     return hints;
 }
@@ -227,12 +206,7 @@ QImage XClient::grab(unsigned long window) {
         return {};
     }
     const auto channel = [](unsigned long pixel, unsigned long mask) {
-        unsigned long value = pixel & mask;
-        while (mask != 0 && (mask & 1) == 0) {
-            mask >>= 1;
-            value >>= 1;
-        }
-        return static_cast<int>(value);
+        return static_cast<int>((pixel & mask) >> std::countr_zero(mask));
     };
     QImage image(attributes.width, attributes.height, QImage::Format_RGB32);
     for (int y = 0; y < attributes.height; ++y) {
@@ -263,25 +237,19 @@ std::vector<QImage> XClient::icons(unsigned long window) {
     std::vector<QImage> images;
     const Property icon(m_display, window, XInternAtom(m_display, "_NET_WM_ICON", False), 1 << 20,
                         XA_CARDINAL);
-    if (icon.data == nullptr) {
-        return images;
-    }
     // Xlib hands 32-bit properties over as longs: width, height, then width x height ARGB
     // values, for each icon in turn.
     const auto* values = reinterpret_cast<const unsigned long*>(icon.data);
-    unsigned long at = 0;
-    while (at + 2 <= icon.items) {
-        const auto width = static_cast<int>(values[at]);
-        const auto height = static_cast<int>(values[at + 1]);
+    for (unsigned long at = 0; at + 2 <= icon.items;) {
+        const unsigned long width = values[at];
+        const unsigned long height = values[at + 1];
         at += 2;
-        if (width <= 0 || height <= 0 ||
-            icon.items - at <
-                static_cast<unsigned long>(width) * static_cast<unsigned long>(height)) {
+        if (width == 0 || height == 0 || icon.items - at < width * height) {
             break;
         }
-        QImage image(width, height, QImage::Format_ARGB32);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
+        QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
                 image.setPixel(x, y, static_cast<QRgb>(values[at++] & 0xffffffffu));
             }
         }
