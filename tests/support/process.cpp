@@ -74,6 +74,17 @@ bool Process::waitForEnd(std::chrono::milliseconds timeout) {
     return !running() || m_process.waitForFinished(static_cast<int>(timeout.count()));
 }
 
+bool Process::waitUntil(const std::function<bool()>& ready, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!ready()) {
+        if (!running() || std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        waitForEnd(10ms);
+    }
+    return true;
+}
+
 void Process::end(std::chrono::milliseconds grace) {
     if (running()) {
         m_process.terminate();

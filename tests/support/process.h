@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <sys/types.h>
@@ -63,6 +64,9 @@ public:
     bool running();
     // Waits up to `timeout` for it to end by itself.
     bool waitForEnd(std::chrono::milliseconds timeout);
+    // Waits up to `timeout` until `ready` holds, asking again every 10 ms; false when time runs
+    // out or the program ends first.
+    bool waitUntil(const std::function<bool()>& ready, std::chrono::milliseconds timeout);
     // Asks it to end (SIGTERM), kills it if it is still there after `grace`, and reaps it.
     void end(std::chrono::milliseconds grace = 2s);
 

@@ -91,7 +91,7 @@ ScreenReaderDesktop::~ScreenReaderDesktop() {
     if (m_speech) {
         m_speech->end();
     }
-    endAccessibilityBus();
+    // The session bus then ends with what it activated: the accessibility bus and its registry.
 }
 
 std::string ScreenReaderDesktop::start() {
@@ -122,16 +122,10 @@ std::string ScreenReaderDesktop::start() {
         return "no X client: " + m_input->error();
     }
 
-    m_before = childProcesses();
     if (std::string failure = m_bus.start(m_environment); !failure.empty()) {
         return failure;
     }
     m_environment.set("DBUS_SESSION_BUS_ADDRESS", m_bus.address());
-    for (const pid_t pid : childProcesses()) {
-        if (m_before.count(pid) == 0) {
-            m_busPid = pid;
-        }
-    }
 
     m_speech = std::make_unique<Process>(
         "speech-dispatcher",
@@ -145,12 +139,8 @@ std::string ScreenReaderDesktop::start() {
         return failure;
     }
     const fs::path socket = home / "runtime/speech-dispatcher/speechd.sock";
-    const auto deadline = Clock::now() + 10s;
-    while (!fs::exists(socket)) {
-        if (!m_speech->running() || Clock::now() > deadline) {
-            return "speech-dispatcher did not open " + socket.string() + ": " + m_speech->report();
-        }
-        m_speech->waitForEnd(10ms);
+    if (!m_speech->waitUntil([&socket] { return fs::exists(socket); }, 10s)) {
+        return "speech-dispatcher did not open " + socket.string() + ": " + m_speech->report();
     }
     return {};
 }
@@ -181,17 +171,16 @@ std::string ScreenReaderDesktop::startScreenReader() {
             return failure;
         }
         // The last thing Orca logs before it waits for events.
-        const auto deadline = Clock::now() + 20s;
-        while (m_log.find("ORCA: Starting registry") == std::string::npos) {
-            if (!m_orca->running() || Clock::now() > deadline) {
-                failure = "Orca did not start: " + m_orca->report() + "\n" + report();
-                break;
-            }
-            m_orca->waitForEnd(10ms);
+        const auto started = [this] {
             readLog();
+            return m_log.find("ORCA: Starting registry") != std::string::npos;
+        };
+        if (m_orca->waitUntil(started, 20s)) {
+            return {};
         }
+        failure = "Orca did not start: " + m_orca->report() + "\n" + report();
         if (m_orca->running()) {
-            return m_log.find("ORCA: Starting registry") != std::string::npos ? "" : failure;
+            return failure;
         }
     }
     return failure;
@@ -265,24 +254,24 @@ std::optional<std::vector<ScreenReaderDesktop::Utterance>>
 ScreenReaderDesktop::waitForSpeech(Mark from,
                                    const std::function<bool(const std::string&)>& matches,
                                    std::chrono::milliseconds timeout) {
-    const auto deadline = Clock::now() + timeout;
-    for (Mark looked = from;;) {
+    Mark looked = from;
+    const auto heard = [&] {
         readLog();
-        for (; looked < m_spoken.size(); ++looked) {
-            if (matches(m_spoken[looked].text)) {
-                return std::vector<Utterance>(m_spoken.begin() + static_cast<long>(from),
-                                              m_spoken.begin() + static_cast<long>(looked) + 1);
-            }
-        }
-        if (Clock::now() > deadline || !m_orca || !m_orca->running()) {
-            return std::nullopt;
-        }
         if (m_game) {
             m_game->running(); // keeps its output flowing
         }
-        // Wakes early when Orca prints; otherwise looks again in 10 ms.
-        m_orca->waitForEnd(10ms);
+        for (; looked < m_spoken.size(); ++looked) {
+            if (matches(m_spoken[looked].text)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    if (!m_orca || !m_orca->waitUntil(heard, timeout)) {
+        return std::nullopt;
     }
+    return std::vector<Utterance>(m_spoken.begin() + static_cast<long>(from),
+                                  m_spoken.begin() + static_cast<long>(looked) + 1);
 }
 
 std::vector<std::string> ScreenReaderDesktop::eventErrors() {
@@ -334,18 +323,6 @@ std::string ScreenReaderDesktop::report() {
         text += "  " + lines[i].substr(0, 300) + "\n";
     }
     return text;
-}
-
-void ScreenReaderDesktop::endAccessibilityBus() {
-    if (m_busPid <= 0) {
-        return;
-    }
-    // What the session bus activated (the accessibility bus launcher and the registry) was
-    // orphaned at once and adopted by this process; end each by its pid. The accessibility bus's
-    // own daemon, the launcher's child, goes when the session bus does.
-    std::set<pid_t> known = m_before;
-    known.insert(m_busPid);
-    endLeftovers(known);
 }
 
 } // namespace gachapoko::test

@@ -16,7 +16,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -37,8 +36,8 @@ public:
     ScreenReaderDesktop();
     ScreenReaderDesktop(const ScreenReaderDesktop&) = delete;
     ScreenReaderDesktop& operator=(const ScreenReaderDesktop&) = delete;
-    // Ends the game, Orca, speech-dispatcher, the accessibility bus, the session bus and the X
-    // server, in that order.
+    // Ends the game, Orca, speech-dispatcher, the session bus with what it activated (the
+    // accessibility bus) and the X server, in that order.
     ~ScreenReaderDesktop();
 
     // The X server, the session bus and speech-dispatcher. An empty string, or why not.
@@ -82,15 +81,12 @@ public:
 
 private:
     void readLog();
-    void endAccessibilityBus();
 
     TemporaryDirectory m_home;
     Environment m_environment;
     XServer m_x;
     std::unique_ptr<XClient> m_input;
-    std::set<pid_t> m_before; // this process's children before the session bus started
     SessionBus m_bus;
-    pid_t m_busPid = -1;
     std::unique_ptr<Process> m_speech;
     std::unique_ptr<Process> m_orca;
     std::unique_ptr<Process> m_game;

@@ -47,12 +47,8 @@ std::string SessionBus::start(const Environment& environment) {
         m_daemon.reset();
         return failure;
     }
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (!takesConnections(socket)) {
-        if (!m_daemon->running() || std::chrono::steady_clock::now() > deadline) {
-            return "dbus-daemon did not open " + socket.string();
-        }
-        m_daemon->waitForEnd(10ms);
+    if (!m_daemon->waitUntil([&socket] { return takesConnections(socket); }, 10s)) {
+        return "dbus-daemon did not open " + socket.string();
     }
     m_address = "unix:path=" + socket.string();
     return {};

@@ -122,14 +122,9 @@ unsigned long XClient::findWindow(long pid, const std::string& title) {
 
 unsigned long XClient::waitForWindow(Process& program, const std::string& title,
                                      std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (program.running() && std::chrono::steady_clock::now() < deadline) {
-        if (const unsigned long window = findWindow(program.pid(), title)) {
-            return window;
-        }
-        program.waitForEnd(20ms);
-    }
-    return 0;
+    unsigned long window = 0;
+    program.waitUntil([&] { return (window = findWindow(program.pid(), title)) != 0; }, timeout);
+    return window;
 }
 
 std::string XClient::legacyTitle(unsigned long window) {

@@ -19,16 +19,11 @@ std::string XServer::start(const Options& options) {
         m_server.reset();
         return failure;
     }
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (m_server->standardOutput().find('\n') == std::string::npos) {
-        if (!m_server->running()) {
-            return "Xvfb ended without opening a display: " + m_server->report();
-        }
-        if (std::chrono::steady_clock::now() > deadline) {
-            m_server.reset();
-            return "Xvfb did not open a display within 10 seconds";
-        }
-        m_server->waitForEnd(10ms);
+    const auto opened = [this] {
+        return m_server->standardOutput().find('\n') != std::string::npos;
+    };
+    if (!m_server->waitUntil(opened, 10s)) {
+        return "Xvfb opened no display within 10 seconds: " + m_server->report();
     }
     const std::string& number = m_server->standardOutput();
     m_display = ":" + number.substr(0, number.find('\n'));
