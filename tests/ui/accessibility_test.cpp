@@ -4,6 +4,7 @@
 // technology listens: the events, and the same tree as read over a real AT-SPI bus, are tested
 // by the a11y suite.)
 #include "logic/site_table.h"
+#include "tests/ui/game_window.h"
 #include "ui/accessibility.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
@@ -25,12 +26,7 @@ QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
-class Accessibility : public testing::Test {
-protected:
-    void SetUp() override { m_frm.start(); }
-
-    FrmMain m_frm;
-};
+using Accessibility = GameWindow;
 
 TEST_F(Accessibility, TheWindowIsAFrameNamedAfterTheGame) {
     QAccessibleInterface* window = accessible(&m_frm);

@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
 
 namespace gachapoko::test {
 namespace {
@@ -44,18 +46,16 @@ TEST(FrmMainLayout, SitesLieInsideTheBorderAtTheirMapRectanglesAndTheCoastIsCut)
     EXPECT_EQ(frm.picMain()->site(5)->height(), coast.height - 1);
 }
 
-TEST(FrmMainLayout, HigherCaptionLineIsDrawnOverTheSharedRow) {
+// Down the window's middle: the bands between the controls show the window, and the higher
+// caption line is drawn over the row it shares with the next.
+TEST(FrmMainLayout, EachRowShowsTheControlOnTop) {
     FrmMain frm;
-    EXPECT_EQ(frm.childAt(100, 240), frm.lblMs(1));
-    EXPECT_EQ(frm.childAt(100, 256), frm.lblMs(2));
-    EXPECT_EQ(frm.childAt(100, 230), frm.lblMs(0));
-    EXPECT_EQ(frm.childAt(100, 272), frm.lblMs(2));
-}
-
-TEST(FrmMainLayout, BandsBetweenTheControlsShowTheWindow) {
-    FrmMain frm;
-    EXPECT_EQ(frm.childAt(100, 205), nullptr);
-    EXPECT_EQ(frm.childAt(100, 221), nullptr);
+    const std::pair<int, QWidget*> rows[] = {{205, nullptr},      {221, nullptr},
+                                             {230, frm.lblMs(0)}, {240, frm.lblMs(1)},
+                                             {256, frm.lblMs(2)}, {272, frm.lblMs(2)}};
+    for (const auto& [y, control] : rows) {
+        EXPECT_EQ(frm.childAt(100, y), control) << y;
+    }
 }
 
 TEST(FrmMainFont, EveryControlUsesTheOneJapaneseFace) {
@@ -74,13 +74,11 @@ TEST(FrmMainFont, EveryControlUsesTheOneJapaneseFace) {
 class ShowWatcher : public QObject {
 public:
     explicit ShowWatcher(QLabel* line) : m_line(line) {}
-    QString lineAtShow;
-    bool shown = false;
+    std::optional<QString> lineAtShow;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show && !shown) {
-            shown = true;
+        if (event->type() == QEvent::Show && !lineAtShow) {
             lineAtShow = m_line->text();
         }
         return false;
@@ -95,11 +93,9 @@ TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnNext) {
     ShowWatcher watcher(frm.lblMs(1));
     frm.installEventFilter(&watcher);
     frm.start();
-    EXPECT_TRUE(watcher.shown);
     EXPECT_EQ(watcher.lineAtShow, toQString(WelcomeLine));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
 
-    EXPECT_TRUE(frm.isVisible());
     EXPECT_EQ(frm.picMain()->picture(), loadPicture(TitlePicture));
     EXPECT_EQ(frm.lblMs(0)->text(), QString());
     EXPECT_EQ(frm.lblMs(1)->text(), toQString(WelcomeLine));
