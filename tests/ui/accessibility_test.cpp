@@ -5,7 +5,6 @@
 // by the a11y suite.)
 #include "logic/site_table.h"
 #include "tests/ui/game_window.h"
-#include "ui/accessibility.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
 #include "ui/picture_area.h"
@@ -16,8 +15,6 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <utility>
-#include <vector>
 
 namespace gachapoko::test {
 namespace {
@@ -36,15 +33,12 @@ TEST_F(Accessibility, TheWindowIsAFrameNamedAfterTheGame) {
     EXPECT_GE(window->indexOfChild(accessible(m_frm.picMain())), 0);
 }
 
-TEST_F(Accessibility, ThePictureIsAnImageNamedAfterWhatItShows) {
-    QAccessibleInterface* picture = accessible(m_frm.picMain());
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->role(), QAccessible::Graphic);
-    EXPECT_EQ(picture->text(QAccessible::Name), toQString(pictureDescription(TitlePicture)));
-    for (PictureId id = TitlePicture; id <= ClosingPicture; ++id) {
-        m_frm.SetPicture(id);
-        EXPECT_EQ(picture->text(QAccessible::Name), toQString(pictureDescription(id))) << id;
-    }
+// The welcome screen's picture is the one the window opens with, named before the game sets any.
+// (Its role, and its name following each new picture, are what a screen reader reports of the
+// map in the a11y suite.)
+TEST_F(Accessibility, ThePictureIsNamedFromTheStart) {
+    EXPECT_EQ(accessible(m_frm.picMain())->text(QAccessible::Name),
+              toQString(pictureDescription(TitlePicture)));
 }
 
 TEST_F(Accessibility, SitesArePresentOnlyWhileTheyCanBeClicked) {

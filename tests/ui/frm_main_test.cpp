@@ -4,11 +4,9 @@
 #include "logic/site_table.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
-#include "ui/layout.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>

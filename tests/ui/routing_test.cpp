@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleHints>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <string>
 
