@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QStyle>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
@@ -94,14 +95,9 @@ LineColours measure(const QImage& window, const QRect& line) {
             ++counts[window.pixel(x, y)];
         }
     }
-    LineColours found;
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            found.background = QColor(it.key());
-        }
-    }
+    const auto most =
+        std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; });
+    LineColours found{QColor(most.key()), {}, 1.0};
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const double contrast = contrastRatio(found.background, QColor(it.key()));
         if (contrast > found.contrast) {

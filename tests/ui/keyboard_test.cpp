@@ -95,17 +95,18 @@ void play(const PressingKey& key, const Keys& steps) {
     }
 }
 
+Keys operator+(Keys steps, const Keys& more) {
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
 // A held key: pressed at 1000, then its repeats in every form they take (recognised, and
 // unrecognised pairs with one time and a millisecond apart), still held at the end.
 Keys heldWithRepeats() {
     Keys steps = {{'P', 1000}};
     for (std::uint64_t at = 1500; at < 1800; at += 33) {
-        steps.insert(steps.end(), {{'R', at, true},
-                                   {'P', at, true},
-                                   {'R', at + 11},
-                                   {'P', at + 11},
-                                   {'R', at + 22},
-                                   {'P', at + 23}});
+        steps = steps + Keys{{'R', at, true}, {'P', at, true}, {'R', at + 11},
+                             {'P', at + 11},  {'R', at + 22},  {'P', at + 23}};
     }
     return steps;
 }
@@ -120,11 +121,6 @@ struct KeyCase {
 
 void PrintTo(const KeyCase& c, std::ostream* out) {
     *out << c.name;
-}
-
-Keys operator+(Keys steps, const Keys& more) {
-    steps.insert(steps.end(), more.begin(), more.end());
-    return steps;
 }
 
 // A window with the button, focused, and another button beside it to take the focus.
@@ -223,23 +219,13 @@ TEST_F(ButtonInAWindow, FocusLeavingBeforeSpaceIsSurelyUpPressesNothing) {
 }
 
 // ---- "Next" in the window ----
+// (Space on it from the welcome screen, and the keyboard leaving with it as it hides, are played
+// in keyboard_map_test.)
 
 class NextByKeyboard : public GameWindow {
 protected:
     QSignalSpy m_clicks{m_frm.cmdNext(), &QPushButton::clicked};
 };
-
-TEST_F(NextByKeyboard, SpaceOnTheFocusedButtonGoesFromWelcomeToTheMapAsItComesUp) {
-    m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
-    play(Space, {{'P', 1000}});
-    EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Welcome);
-    play(Space, {{'R', 1090}});
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this] { return m_frm.gameState().Scene == SceneCode::MapFirstReached; }, 1000));
-    EXPECT_TRUE(m_frm.cmdNext()->isHidden());
-    // The keyboard leaves with the hidden button, rather than landing on a place of the map.
-    EXPECT_EQ(QApplication::focusWidget(), nullptr);
-}
 
 TEST_F(NextByKeyboard, AKeyPressedWhileThePictureHadTheFocusIsHeldWhenTabReachesNext) {
     for (const PressingKey& key : {Space, Return, Enter}) {
