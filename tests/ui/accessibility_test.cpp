@@ -1,8 +1,9 @@
-// What a screen reader learns of the window through Qt's accessibility layer: a frame, an image
-// named after the current picture, and the sites as buttons named like their hover captions,
-// there only while they can be clicked. (Qt sends accessibility events only while assistive
-// technology listens: the events, and the same tree as read over a real AT-SPI bus, are tested
-// by the a11y suite.)
+// What a screen reader learns of the window through Qt's accessibility layer: a frame named after
+// the game, the picture named from the start, the sites there only while they can be clicked,
+// and a hidden "Next" that cannot be pressed. (Qt sends accessibility events only while assistive
+// technology listens: the events, and the same tree as read over a real AT-SPI bus, with the
+// picture's role and names and the sites' as push buttons named like their hover captions, are
+// tested by the a11y suite.)
 #include "logic/site_table.h"
 #include "tests/ui/game_window.h"
 #include "ui/frm_main.h"
@@ -56,13 +57,9 @@ TEST_F(Accessibility, SitesArePresentOnlyWhileTheyCanBeClicked) {
     }
     ASSERT_EQ(picture->childCount(), SiteCount);
     for (SiteIndex i = 0; i < SiteCount; ++i) {
-        SiteRegion* region = m_frm.picMain()->site(i);
         QAccessibleInterface* site = picture->child(i);
         ASSERT_NE(site, nullptr);
-        EXPECT_EQ(site->object(), region);
-        EXPECT_EQ(site->role(), QAccessible::Button);
-        // Named like the site's hover captions, in one line.
-        EXPECT_EQ(site->text(QAccessible::Name), toQString(siteDescription(i)));
+        EXPECT_EQ(site->object(), m_frm.picMain()->site(i));
         EXPECT_FALSE(site->state().invisible) << i;
         EXPECT_EQ(picture->indexOfChild(site), i);
         EXPECT_EQ(site->parent(), picture);
