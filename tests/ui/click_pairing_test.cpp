@@ -35,16 +35,10 @@ std::string raisedBy(const Steps& steps) {
     };
     for (const Step& step : steps) {
         const ClickPairing::Press press{step.button, step.x, step.y, step.time};
-        switch (step.kind) {
-        case 'P':
-            note(pairing.pressOnPicture(press));
-            break;
-        case 'S':
+        if (step.kind == 'S') {
             pairing.pressOnSite(press);
-            break;
-        default:
-            note(pairing.release(step.button));
-            break;
+        } else {
+            note(step.kind == 'P' ? pairing.pressOnPicture(press) : pairing.release(step.button));
         }
     }
     return raised;

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -86,7 +85,10 @@ private:
     QLabel* m_line;
 };
 
-TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnNext) {
+// The welcome screen, whole as the window first shows. (The window's size is held by the scaling
+// tests and the theme tests' screenshots; its place on the screen by the program's end-to-end
+// tests.)
+TEST(FrmMainStartUp, ShowsTheWelcomeScreenWithFocusOnNext) {
     FrmMain frm;
     ShowWatcher watcher(frm.lblMs(1));
     frm.installEventFilter(&watcher);
@@ -104,13 +106,8 @@ TEST(FrmMainStartUp, ShowsTheWelcomeScreenCentredWithFocusOnNext) {
         EXPECT_FALSE(frm.picMain()->site(i)->isSiteEnabled());
     }
     EXPECT_EQ(QApplication::focusWidget(), frm.cmdNext());
-    EXPECT_EQ(frm.size(), QSize(201, 273));
     // The picture area's right border and the picture's last column lie outside the window.
     EXPECT_EQ(frm.picMain()->visibleRegion().boundingRect(), QRect(0, 0, 201, 204));
-
-    const QRect screen = frm.screen()->availableGeometry();
-    const QPoint offCentre = frm.geometry().center() - screen.center();
-    EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
 } // namespace
