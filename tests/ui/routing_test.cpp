@@ -50,6 +50,8 @@ protected:
     std::string m_moves;
 };
 
+const QPoint OnBorder{1, 100};
+
 // One slow press and release on the picture area, in a scene where the sites are off (the
 // welcome screen, a bout) or on (the map): what it raised and where the game went.
 struct OnePress {
@@ -83,13 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
     Presses, RoutingOnePress,
     testing::Values(OnePress{"OnASiteOnTheWelcomeScreenIsAPressOnThePicture", nullptr, InForest,
                              Qt::LeftButton, "C", SceneCode::Welcome, 0},
-                    OnePress{"OnTheBorderRaisesNothing",
-                             nullptr,
-                             {1, 100},
-                             Qt::LeftButton,
-                             "",
-                             SceneCode::Welcome,
-                             0},
+                    OnePress{"OnTheBorderRaisesNothing", nullptr, OnBorder, Qt::LeftButton, "",
+                             SceneCode::Welcome, 0},
                     OnePress{"OnAnEnabledSiteOpensItsEncounter", &Routing::onMap, InTown,
                              Qt::LeftButton, "S3", SceneCode::Town, 0},
                     OnePress{"OfTheRightButtonClicksASiteToo", &Routing::onMap, InForest,
