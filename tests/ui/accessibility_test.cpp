@@ -1,10 +1,11 @@
-// What a screen reader learns of the window through Qt's accessibility layer: a frame, an image
-// named after the current picture, and the sites as buttons named like their hover captions,
-// there only while they can be clicked. (Qt sends accessibility events only while assistive
-// technology listens: the events, and the same tree as read over a real AT-SPI bus, are tested
-// by the a11y suite.)
+// What a screen reader learns of the window through Qt's accessibility layer: a frame named after
+// the game, the picture named from the start, the sites there only while they can be clicked,
+// and a hidden "Next" that cannot be pressed. (Qt sends accessibility events only while assistive
+// technology listens: the events, and the same tree as read over a real AT-SPI bus, with the
+// picture's role and names and the sites' as push buttons named like their hover captions, are
+// tested by the a11y suite.)
 #include "logic/site_table.h"
-#include "ui/accessibility.h"
+#include "tests/ui/game_window.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
 #include "ui/picture_area.h"
@@ -15,8 +16,6 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <utility>
-#include <vector>
 
 namespace gachapoko::test {
 namespace {
@@ -25,12 +24,7 @@ QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
-class Accessibility : public testing::Test {
-protected:
-    void SetUp() override { m_frm.start(); }
-
-    FrmMain m_frm;
-};
+using Accessibility = GameWindow;
 
 TEST_F(Accessibility, TheWindowIsAFrameNamedAfterTheGame) {
     QAccessibleInterface* window = accessible(&m_frm);
@@ -40,15 +34,12 @@ TEST_F(Accessibility, TheWindowIsAFrameNamedAfterTheGame) {
     EXPECT_GE(window->indexOfChild(accessible(m_frm.picMain())), 0);
 }
 
-TEST_F(Accessibility, ThePictureIsAnImageNamedAfterWhatItShows) {
-    QAccessibleInterface* picture = accessible(m_frm.picMain());
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->role(), QAccessible::Graphic);
-    EXPECT_EQ(picture->text(QAccessible::Name), toQString(pictureDescription(TitlePicture)));
-    for (PictureId id = TitlePicture; id <= ClosingPicture; ++id) {
-        m_frm.SetPicture(id);
-        EXPECT_EQ(picture->text(QAccessible::Name), toQString(pictureDescription(id))) << id;
-    }
+// The welcome screen's picture is the one the window opens with, named before the game sets any.
+// (Its role, and its name following each new picture, are what a screen reader reports of the
+// map in the a11y suite.)
+TEST_F(Accessibility, ThePictureIsNamedFromTheStart) {
+    EXPECT_EQ(accessible(m_frm.picMain())->text(QAccessible::Name),
+              toQString(pictureDescription(TitlePicture)));
 }
 
 TEST_F(Accessibility, SitesArePresentOnlyWhileTheyCanBeClicked) {
@@ -66,13 +57,9 @@ TEST_F(Accessibility, SitesArePresentOnlyWhileTheyCanBeClicked) {
     }
     ASSERT_EQ(picture->childCount(), SiteCount);
     for (SiteIndex i = 0; i < SiteCount; ++i) {
-        SiteRegion* region = m_frm.picMain()->site(i);
         QAccessibleInterface* site = picture->child(i);
         ASSERT_NE(site, nullptr);
-        EXPECT_EQ(site->object(), region);
-        EXPECT_EQ(site->role(), QAccessible::Button);
-        // Named like the site's hover captions, in one line.
-        EXPECT_EQ(site->text(QAccessible::Name), toQString(siteDescription(i)));
+        EXPECT_EQ(site->object(), m_frm.picMain()->site(i));
         EXPECT_FALSE(site->state().invisible) << i;
         EXPECT_EQ(picture->indexOfChild(site), i);
         EXPECT_EQ(site->parent(), picture);

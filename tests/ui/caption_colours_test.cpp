@@ -9,8 +9,10 @@
 #include <QHash>
 #include <QLabel>
 #include <QStyle>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <vector>
 
 namespace gachapoko::test {
 namespace {
@@ -25,26 +27,12 @@ TEST(ContrastRatio, SpansOneToTwentyOne) {
     EXPECT_NEAR(contrastRatio(QColor(0xee, 0xee, 0xee), Qt::white), 1.16, 0.01);
 }
 
-// A palette as a theme would give it, from its main colours.
-QPalette themePalette(QColor window, QColor windowText, QColor base, QColor text, QColor button,
-                      QColor buttonText) {
-    QPalette palette(button, window);
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Window, window);
-        palette.setColor(group, QPalette::WindowText, windowText);
-        palette.setColor(group, QPalette::Base, base);
-        palette.setColor(group, QPalette::Text, text);
-        palette.setColor(group, QPalette::Button, button);
-        palette.setColor(group, QPalette::ButtonText, buttonText);
-    }
-    return palette;
-}
-
-// A theme as the test applies it: its palette is made only once the application exists.
+// A theme by its main colours (window, window text, list base, list text, button, button
+// text; none for the style's own), and what the lines must show: the theme's own pair, or the
+// classic black on white.
 struct Theme {
     const char* name;
-    QPalette (*palette)();
-    // What the lines must show: the theme's own pair, or the classic black on white.
+    std::vector<QColor> colours;
     QColor background;
     QColor text;
 };
@@ -53,42 +41,42 @@ void PrintTo(const Theme& theme, std::ostream* out) {
     *out << theme.name;
 }
 
+// The palette as the theme would give it, made only once the application exists.
+QPalette paletteOf(const Theme& theme) {
+    if (theme.colours.empty()) {
+        return QApplication::style()->standardPalette();
+    }
+    QPalette palette(theme.colours[4], theme.colours[0]);
+    const QPalette::ColorRole roles[] = {QPalette::Window, QPalette::WindowText,
+                                         QPalette::Base,   QPalette::Text,
+                                         QPalette::Button, QPalette::ButtonText};
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (std::size_t i = 0; i < theme.colours.size(); ++i) {
+            palette.setColor(group, roles[i], theme.colours[i]);
+        }
+    }
+    return palette;
+}
+
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
+const QColor Yellow(0xff, 0xff, 0x00);
 
-QPalette classicLight() {
-    return QApplication::style()->standardPalette();
-}
-
-// Colours of KDE's Breeze Dark and of GNOME's Adwaita-dark as Qt receives them.
-QPalette breezeDark() {
-    return themePalette({0x20, 0x23, 0x26}, {0xfc, 0xfc, 0xfc}, {0x14, 0x16, 0x18},
-                        {0xfc, 0xfc, 0xfc}, {0x29, 0x2c, 0x30}, {0xfc, 0xfc, 0xfc});
-}
-
-QPalette adwaitaDark() {
-    return themePalette({0x35, 0x35, 0x35}, {0xee, 0xee, 0xec}, {0x2d, 0x2d, 0x2d},
-                        {0xee, 0xee, 0xec}, {0x35, 0x35, 0x35}, {0xee, 0xee, 0xec});
-}
-
-QPalette highContrastBlack() {
-    return themePalette(Black, White, Black, {0xff, 0xff, 0x00}, Black, White);
-}
-
-// A theme whose list colours are nearly alike: the lines fall back to the classic pair.
-QPalette carelessListColours() {
-    return themePalette({0xef, 0xef, 0xef}, Black, White, {0xdd, 0xdd, 0xdd}, {0xef, 0xef, 0xef},
-                        {0xee, 0xee, 0xee});
-}
-
-const Theme BreezeDark{"BreezeDark", breezeDark, {0x14, 0x16, 0x18}, {0xfc, 0xfc, 0xfc}};
-
+// The classic light look; KDE's Breeze Dark and GNOME's Adwaita-dark as Qt receives them; a
+// high-contrast theme; and a theme whose list colours are nearly alike, where the lines fall
+// back to the classic pair.
 const Theme Themes[] = {
-    {"ClassicLight", classicLight, White, Black},
-    BreezeDark,
-    {"AdwaitaDark", adwaitaDark, {0x2d, 0x2d, 0x2d}, {0xee, 0xee, 0xec}},
-    {"HighContrastBlack", highContrastBlack, Black, {0xff, 0xff, 0x00}},
-    {"CarelessListColours", carelessListColours, White, Black},
+    {"ClassicLight", {}, White, Black},
+    {"BreezeDark",
+     {0x202326, 0xfcfcfc, 0x141618, 0xfcfcfc, 0x292c30, 0xfcfcfc},
+     0x141618,
+     0xfcfcfc},
+    {"AdwaitaDark",
+     {0x353535, 0xeeeeec, 0x2d2d2d, 0xeeeeec, 0x353535, 0xeeeeec},
+     0x2d2d2d,
+     0xeeeeec},
+    {"HighContrastBlack", {Black, White, Black, Yellow, Black, White}, Black, Yellow},
+    {"CarelessListColours", {0xefefef, Black, White, 0xdddddd, 0xefefef, 0xeeeeee}, White, Black},
 };
 
 // What one caption line shows inside its border: the colour of most of its pixels, and the
@@ -107,14 +95,9 @@ LineColours measure(const QImage& window, const QRect& line) {
             ++counts[window.pixel(x, y)];
         }
     }
-    LineColours found;
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            found.background = QColor(it.key());
-        }
-    }
+    const auto most =
+        std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; });
+    LineColours found{QColor(most.key()), {}, 1.0};
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const double contrast = contrastRatio(found.background, QColor(it.key()));
         if (contrast > found.contrast) {
@@ -127,7 +110,7 @@ LineColours measure(const QImage& window, const QRect& line) {
 
 class CaptionContrast : public testing::TestWithParam<Theme> {
 protected:
-    void SetUp() override { QApplication::setPalette(GetParam().palette()); }
+    void SetUp() override { QApplication::setPalette(paletteOf(GetParam())); }
     void TearDown() override { QApplication::setPalette(m_saved); }
 
 private:
@@ -160,9 +143,9 @@ TEST(CaptionColours, FollowTheThemeWhenItChangesWhileTheGameRuns) {
     const QPalette saved = QApplication::palette();
     FrmMain frm;
     frm.SetCaption(1, WelcomeLine);
-    const Theme& dark = BreezeDark;
+    const Theme& dark = Themes[1]; // Breeze Dark
     // A new palette reaches the widgets through the event queue.
-    QApplication::setPalette(dark.palette());
+    QApplication::setPalette(paletteOf(dark));
     QCoreApplication::processEvents();
     const QImage shown = frm.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QApplication::setPalette(saved);
@@ -171,7 +154,7 @@ TEST(CaptionColours, FollowTheThemeWhenItChangesWhileTheGameRuns) {
     EXPECT_EQ(colours.background, dark.background);
     EXPECT_EQ(colours.ink, dark.text);
     // The window's own background follows too: the button face of the new palette.
-    EXPECT_EQ(QColor(shown.pixel(100, 205)), dark.palette().color(QPalette::Button));
+    EXPECT_EQ(QColor(shown.pixel(100, 205)), paletteOf(dark).color(QPalette::Button));
     // And back to the classic look.
     const QImage again = frm.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(measure(again, frm.lblMs(1)->geometry()).background, QColor(255, 255, 255));

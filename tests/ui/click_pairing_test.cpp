@@ -21,9 +21,10 @@ struct Step {
     int x = 50;
     int y = 50;
 };
+using Steps = std::vector<Step>;
 
 // Runs the steps and writes what the picture area raises: 'C' a click, 'D' a double click.
-std::string raisedBy(const std::vector<Step>& steps) {
+std::string raisedBy(const Steps& steps) {
     ClickPairing pairing(Interval, Distance);
     std::string raised;
     auto note = [&raised](const ClickPairing::Raised& r) {
@@ -34,35 +35,37 @@ std::string raisedBy(const std::vector<Step>& steps) {
     };
     for (const Step& step : steps) {
         const ClickPairing::Press press{step.button, step.x, step.y, step.time};
-        switch (step.kind) {
-        case 'P':
-            note(pairing.pressOnPicture(press));
-            break;
-        case 'S':
+        if (step.kind == 'S') {
             pairing.pressOnSite(press);
-            break;
-        default:
-            note(pairing.release(step.button));
-            break;
+        } else {
+            note(step.kind == 'P' ? pairing.pressOnPicture(press) : pairing.release(step.button));
         }
     }
     return raised;
 }
 
-// Quick presses of one button, `gap` milliseconds apart, each released 1 ms later.
-std::vector<Step> run(int button, int presses, std::uint64_t gap) {
-    std::vector<Step> steps;
+Steps operator+(Steps steps, const Steps& more) {
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
+// A press on the picture at `time`, released 1 ms later.
+Steps tap(int button, std::uint64_t time, int x = 50, int y = 50) {
+    return {{'P', button, time, x, y}, {'R', button, time + 1}};
+}
+
+// Quick presses of one button, `gap` milliseconds apart.
+Steps run(int button, int presses, std::uint64_t gap) {
+    Steps steps;
     for (int i = 0; i < presses; ++i) {
-        const std::uint64_t t = 1000 + static_cast<std::uint64_t>(i) * gap;
-        steps.push_back({'P', button, t});
-        steps.push_back({'R', button, t + 1});
+        steps = steps + tap(button, 1000 + static_cast<std::uint64_t>(i) * gap);
     }
     return steps;
 }
 
 struct Case {
     const char* name;
-    std::vector<Step> steps;
+    Steps steps;
     std::string expected;
 };
 
@@ -85,48 +88,22 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PressesJustUnderTheIntervalPair", run(Left, 2, Interval - 1), "CD"},
         Case{"PressesAtTheIntervalDoNotPair", run(Left, 2, Interval), "CC"},
         Case{"PressesInTheSameMillisecondPair",
-             {{'P', Left, 7}, {'R', Left, 7}, {'P', Left, 7}, {'R', Left, 7}},
-             "CD"},
-        Case{"LeftThenRightDoNotPair",
-             {{'P', Left, 10}, {'R', Left, 11}, {'P', Right, 20}, {'R', Right, 21}},
-             "CC"},
+             Steps{{'P', Left, 7}, {'R', Left, 7}, {'P', Left, 7}, {'R', Left, 7}}, "CD"},
+        Case{"LeftThenRightDoNotPair", tap(Left, 10) + tap(Right, 20), "CC"},
         Case{"AlternatingButtonsAreAllClicks",
-             {{'P', Left, 10},
-              {'R', Left, 11},
-              {'P', Right, 20},
-              {'R', Right, 21},
-              {'P', Left, 30},
-              {'R', Left, 31},
-              {'P', Right, 40},
-              {'R', Right, 41}},
-             "CCCC"},
-        Case{"SecondPressTooFarAwayIsAClick",
-             {{'P', Left, 10, 50, 50}, {'R', Left, 11}, {'P', Left, 20, 56, 50}, {'R', Left, 21}},
-             "CC"},
-        Case{"SecondPressWithinTheDistancePairs",
-             {{'P', Left, 10, 50, 50}, {'R', Left, 11}, {'P', Left, 20, 55, 45}, {'R', Left, 21}},
-             "CD"},
+             tap(Left, 10) + tap(Right, 20) + tap(Left, 30) + tap(Right, 40), "CCCC"},
+        Case{"SecondPressTooFarAwayIsAClick", tap(Left, 10) + tap(Left, 20, 56, 50), "CC"},
+        Case{"SecondPressWithinTheDistancePairs", tap(Left, 10) + tap(Left, 20, 55, 45), "CD"},
         Case{"HeldButtonsEachClickAtTheirOwnRelease",
-             {{'P', Left, 10}, {'P', Right, 12}, {'R', Right, 13}, {'R', Left, 14}},
-             "CC"},
+             Steps{{'P', Left, 10}, {'P', Right, 12}, {'R', Right, 13}, {'R', Left, 14}}, "CC"},
         Case{"PicturePressThenSitePressLeavesTheNextPressAClick",
-             {{'P', Left, 10},
-              {'R', Left, 11},
-              {'S', Left, 20},
-              {'R', Left, 21},
-              {'P', Left, 30},
-              {'R', Left, 31}},
+             tap(Left, 10) + Steps{{'S', Left, 20}, {'R', Left, 21}} + tap(Left, 30), "CC"},
+        Case{"APressWhoseReleaseWentMissingStillClicks", Steps{{'P', Left, 10}} + tap(Left, 2000),
              "CC"},
-        Case{"APressWhoseReleaseWentMissingStillClicks",
-             {{'P', Left, 10}, {'P', Left, 2000}, {'R', Left, 2001}},
-             "CC"},
-        Case{"AndStillClicksWhenTheNextPressPairsWithIt",
-             {{'P', Left, 10}, {'P', Left, 50}, {'R', Left, 51}},
+        Case{"AndStillClicksWhenTheNextPressPairsWithIt", Steps{{'P', Left, 10}} + tap(Left, 50),
              "CD"},
-        Case{"ATimestampGoingBackDoesNotPair",
-             {{'P', Left, 1000}, {'R', Left, 1001}, {'P', Left, 10}, {'R', Left, 11}},
-             "CC"},
-        Case{"AReleaseWithoutAPressRaisesNothing", {{'R', Left, 10}, {'R', Right, 11}}, ""}),
+        Case{"ATimestampGoingBackDoesNotPair", tap(Left, 1000) + tap(Left, 10), "CC"},
+        Case{"AReleaseWithoutAPressRaisesNothing", Steps{{'R', Left, 10}, {'R', Right, 11}}, ""}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -4,6 +4,7 @@
 // told each new picture and the caption lines each scene writes, once, but never a hover's.
 #include "logic/game.h"
 #include "logic/site_table.h"
+#include "tests/ui/game_window.h"
 #include "ui/announcer.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
@@ -29,15 +30,13 @@ QString lines(std::initializer_list<std::u16string_view> texts) {
     return all.join(QLatin1Char(' '));
 }
 
-class KeyboardMap : public testing::Test {
+class KeyboardMap : public GameWindow {
 protected:
-    void SetUp() override {
+    KeyboardMap() {
         for (Speaker* speaker : {m_frm.announcer()->picture(), m_frm.announcer()->captions()}) {
             QObject::connect(speaker, &Speaker::spoke,
                              [this](const QString& text) { m_said.push_back(text); });
         }
-        m_frm.start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frm));
     }
 
     // A key as the platform gives it: to the focused widget, else to the window.
@@ -52,16 +51,24 @@ protected:
     std::vector<QString> saidSince(std::size_t mark) const {
         return {m_said.begin() + static_cast<std::ptrdiff_t>(mark), m_said.end()};
     }
-    void waitForSpace() { QTest::qWait(60); } // Space presses as it comes up, 40 ms later
+    // Space presses as it comes up, 40 ms later.
+    void space() {
+        key(Qt::Key_Space);
+        QTest::qWait(60);
+    }
+    // Five Tabs from the map with nothing focused reach the town.
+    void tabToTown() {
+        for (int i = 0; i < 5; ++i) {
+            key(Qt::Key_Tab);
+        }
+    }
 
-    FrmMain m_frm;
     std::vector<QString> m_said;
 };
 
 TEST_F(KeyboardMap, TabTakesThePlacesAsTheyReadAndTheArrowsStepAmongThem) {
     EXPECT_EQ(QApplication::focusWidget(), m_frm.cmdNext());
-    key(Qt::Key_Space);
-    waitForSpace();
+    space();
     ASSERT_TRUE(m_frm.gameState().OnMap);
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "the hidden Next handed the keys on";
 
@@ -89,8 +96,7 @@ TEST_F(KeyboardMap, TabTakesThePlacesAsTheyReadAndTheArrowsStepAmongThem) {
 }
 
 TEST_F(KeyboardMap, AFocusMarkShowsOnlyOnTheFocusedPlace) {
-    key(Qt::Key_Space);
-    waitForSpace();
+    space();
     const QRect forest = m_frm.picMain()->site(0)->geometry();
     const QImage unfocused = m_frm.picMain()->grab(forest).toImage();
     key(Qt::Key_Tab);
@@ -104,14 +110,11 @@ TEST_F(KeyboardMap, EachSceneIsSpokenOnceAndTheKeyboardFollowsNext) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_said.empty(); }, 1000));
     EXPECT_EQ(m_said, std::vector<QString>{toQString(WelcomeLine)});
 
-    key(Qt::Key_Space);
-    waitForSpace();
+    space();
     EXPECT_EQ(saidSince(1), (std::vector<QString>{toQString(pictureDescription(MapPicture)),
                                                   toQString(MapInstruction)}));
     // The town, by Return: its picture, then its three lines as one; "Next" has the keyboard.
-    for (int i = 0; i < 5; ++i) {
-        key(Qt::Key_Tab);
-    }
+    tabToTown();
     ASSERT_EQ(focusedSite(), 3);
     std::size_t mark = m_said.size();
     key(Qt::Key_Return);
@@ -123,8 +126,7 @@ TEST_F(KeyboardMap, EachSceneIsSpokenOnceAndTheKeyboardFollowsNext) {
 
     // Its bout, won by the mouse; the keys count nothing.
     mark = m_said.size();
-    key(Qt::Key_Space);
-    waitForSpace();
+    space();
     EXPECT_EQ(saidSince(mark), std::vector<QString>{toQString(BoutInstruction)});
     for (int i = 0; i < town.Required; ++i) {
         emit m_frm.picMain()->clicked();
@@ -140,9 +142,7 @@ TEST_F(KeyboardMap, EachSceneIsSpokenOnceAndTheKeyboardFollowsNext) {
     // Back on the map, the beaten town refuses: only the refusal is said, and the keyboard
     // stays on the place.
     key(Qt::Key_Return);
-    for (int i = 0; i < 5; ++i) {
-        key(Qt::Key_Tab);
-    }
+    tabToTown();
     mark = m_said.size();
     key(Qt::Key_Return);
     EXPECT_EQ(saidSince(mark), std::vector<QString>{toQString(RefusalLine)});

@@ -2,7 +2,7 @@
 // as they go down, Space shows it pressed while held and presses it as it comes up, a held key
 // presses once however its repeats arrive, a hidden button is never pressed, and no key ever
 // counts as a press in a bout.
-#include "tests/ui/mouse_injector.h"
+#include "tests/ui/game_window.h"
 #include "ui/button_keys.h"
 #include "ui/frm_main.h"
 #include "ui/held_keys.h"
@@ -28,6 +28,7 @@ struct KeyStep {
     std::uint64_t timestamp;
     bool repeat = false;
 };
+using Keys = std::vector<KeyStep>;
 
 // ---- Real presses and the repeats of a held key, on their own ----
 
@@ -42,20 +43,6 @@ TEST(HeldKeysRule, KeysAreHeldEachOnItsOwnAndForgottenTogether) {
     EXPECT_TRUE(keys.press(Qt::Key_Space, 5000, false));
 }
 
-// The repeat's time is a closed bound: a pair exactly that far apart, either way round, is a
-// repeat; a millisecond more is a person letting the key up and pressing it again.
-TEST(HeldKeysRule, APairExactlyTheRepeatTimeApartIsStillARepeat) {
-    constexpr std::uint64_t Pair = HeldKeys::RepeatPairMilliseconds;
-    HeldKeys keys;
-    ASSERT_TRUE(keys.press(Qt::Key_Return, 1000, false));
-    keys.release(Qt::Key_Return, 1500, false);
-    EXPECT_FALSE(keys.press(Qt::Key_Return, 1500 + Pair, false));
-    keys.release(Qt::Key_Return, 2000 + Pair, false);
-    EXPECT_FALSE(keys.press(Qt::Key_Return, 2000, false)) << "stamped before its release";
-    keys.release(Qt::Key_Return, 3000, false);
-    EXPECT_TRUE(keys.press(Qt::Key_Return, 3000 + Pair + 1, false));
-}
-
 // ---- The keys on a focused push button ----
 
 struct PressingKey {
@@ -65,15 +52,17 @@ struct PressingKey {
     const char* text;
 };
 
+constexpr std::uint64_t RepeatPair = HeldKeys::RepeatPairMilliseconds;
+
 const PressingKey Space{"Space", Qt::Key_Space, Qt::NoModifier, " "};
 const PressingKey Return{"Return", Qt::Key_Return, Qt::NoModifier, "\r"};
 const PressingKey Enter{"Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"};
 
 // Sends one key event with a time to whatever has the keyboard focus, else to the window, as
-// the platform does.
+// the platform does; or to `to`.
 void sendKey(const PressingKey& key, QEvent::Type type, std::uint64_t timestamp,
-             bool autoRepeat = false) {
-    QWidget* focus = QApplication::focusWidget();
+             bool autoRepeat = false, QWidget* to = nullptr) {
+    QWidget* focus = to != nullptr ? to : QApplication::focusWidget();
     if (focus == nullptr) {
         focus = QApplication::activeWindow();
     }
@@ -83,7 +72,7 @@ void sendKey(const PressingKey& key, QEvent::Type type, std::uint64_t timestamp,
     QApplication::sendEvent(focus, &event);
 }
 
-void play(const PressingKey& key, const std::vector<KeyStep>& steps) {
+void play(const PressingKey& key, const Keys& steps) {
     for (const KeyStep& step : steps) {
         if (step.type == 'W') {
             QTest::qWait(static_cast<int>(step.timestamp));
@@ -94,17 +83,18 @@ void play(const PressingKey& key, const std::vector<KeyStep>& steps) {
     }
 }
 
+Keys operator+(Keys steps, const Keys& more) {
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
 // A held key: pressed at 1000, then its repeats in every form they take (recognised, and
 // unrecognised pairs with one time and a millisecond apart), still held at the end.
-std::vector<KeyStep> heldWithRepeats() {
-    std::vector<KeyStep> steps = {{'P', 1000}};
+Keys heldWithRepeats() {
+    Keys steps = {{'P', 1000}};
     for (std::uint64_t at = 1500; at < 1800; at += 33) {
-        steps.insert(steps.end(), {{'R', at, true},
-                                   {'P', at, true},
-                                   {'R', at + 11},
-                                   {'P', at + 11},
-                                   {'R', at + 22},
-                                   {'P', at + 23}});
+        steps = steps + Keys{{'R', at, true}, {'P', at, true}, {'R', at + 11},
+                             {'P', at + 11},  {'R', at + 22},  {'P', at + 23}};
     }
     return steps;
 }
@@ -112,18 +102,13 @@ std::vector<KeyStep> heldWithRepeats() {
 struct KeyCase {
     const char* name;
     PressingKey key;
-    std::vector<KeyStep> steps;
     int clicks;
     bool down; // shown pressed at the end
+    Keys steps;
 };
 
 void PrintTo(const KeyCase& c, std::ostream* out) {
     *out << c.name;
-}
-
-std::vector<KeyStep> operator+(std::vector<KeyStep> steps, const std::vector<KeyStep>& more) {
-    steps.insert(steps.end(), more.begin(), more.end());
-    return steps;
 }
 
 // A window with the button, focused, and another button beside it to take the focus.
@@ -157,66 +142,52 @@ TEST_P(KeysOnAButton, PressItAsADesktopButtonIsPressed) {
     EXPECT_EQ(m_button->isDown(), GetParam().down);
 }
 
-const std::vector<KeyStep> Tap = {{'P', 1000}, {'W', 60}, {'R', 1090}, {'W', 60}};
-const std::vector<KeyStep> LetUp = {{'R', 2000}, {'W', 60}};
+const Keys Tap = {{'P', 1000}, {'W', 60}, {'R', 1090}, {'W', 60}};
+const Keys LetUp = {{'R', 2000}, {'W', 60}};
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeysOnAButton,
     testing::Values(
         // Return and Enter press as they go down; Space shows the button pressed.
-        KeyCase{"ReturnPressesAsItGoesDown", Return, {{'P', 1000}}, 1, false},
-        KeyCase{"EnterPressesAsItGoesDown", Enter, {{'P', 1000}}, 1, false},
-        KeyCase{"SpaceShowsThePressWhileDown", Space, {{'P', 1000}, {'W', 60}}, 0, true},
-        KeyCase{"ReturnTapIsOnePress", Return, Tap, 1, false},
-        KeyCase{"SpaceTapIsOnePressAsItComesUp", Space, Tap, 1, false},
+        KeyCase{"ReturnPressesAsItGoesDown", Return, 1, false, Keys{{'P', 1000}}},
+        KeyCase{"EnterPressesAsItGoesDown", Enter, 1, false, Keys{{'P', 1000}}},
+        KeyCase{"SpaceShowsThePressWhileDown", Space, 0, true, Keys{{'P', 1000}, {'W', 60}}},
+        KeyCase{"ReturnTapIsOnePress", Return, 1, false, Tap},
+        KeyCase{"SpaceTapIsOnePressAsItComesUp", Space, 1, false, Tap},
         // However its repeats arrive, a held key presses once.
-        KeyCase{"HeldReturnPressesOnce", Return, heldWithRepeats(), 1, false},
-        KeyCase{"HeldSpacePressesNothingWhileHeld", Space,
-                heldWithRepeats() + std::vector<KeyStep>{{'W', 60}}, 0, true},
-        KeyCase{"HeldSpacePressesOnceAsItComesUp", Space, heldWithRepeats() + LetUp, 1, false},
+        KeyCase{"HeldReturnPressesOnce", Return, 1, false, heldWithRepeats()},
+        KeyCase{"HeldSpacePressesNothingWhileHeld", Space, 0, true,
+                heldWithRepeats() + Keys{{'W', 60}}},
+        KeyCase{"HeldSpacePressesOnceAsItComesUp", Space, 1, false, heldWithRepeats() + LetUp},
         // A busy machine delivers a repeat's press late, after its release was taken for the
         // key coming up: still one press for the whole hold.
-        KeyCase{"LateRepeatOfSpaceAddsNoPress",
-                Space,
-                {{'P', 1000}, {'R', 1500}, {'W', 60}, {'P', 1500}, {'R', 2000}, {'W', 60}},
-                1,
-                false},
+        KeyCase{"LateRepeatOfSpaceAddsNoPress", Space, 1, false,
+                Keys{{'P', 1000}, {'R', 1500}, {'W', 60}, {'P', 1500}, {'R', 2000}, {'W', 60}}},
         // The window's events run between a repeat's release and its press, which follows a
         // few milliseconds later: Space is still held.
-        KeyCase{"RepeatOfSpaceWithEventsBetweenIsStillHeld",
-                Space,
-                {{'P', 1000}, {'R', 1500}, {'W', 5}, {'P', 1500}, {'W', 60}},
-                0,
-                true},
+        KeyCase{"RepeatOfSpaceWithEventsBetweenIsStillHeld", Space, 0, true,
+                Keys{{'P', 1000}, {'R', 1500}, {'W', 5}, {'P', 1500}, {'W', 60}}},
         // A release marked as a repeat never lets Space up, however late its press comes.
-        KeyCase{"MarkedRepeatOfSpaceIsHeldHoweverLateItsPress",
-                Space,
-                {{'P', 1000}, {'R', 1500, true}, {'W', 60}, {'P', 1500, true}, {'W', 60}},
-                0,
-                true},
+        KeyCase{"MarkedRepeatOfSpaceIsHeldHoweverLateItsPress", Space, 0, true,
+                Keys{{'P', 1000}, {'R', 1500, true}, {'W', 60}, {'P', 1500, true}, {'W', 60}}},
         // Presses only, no release between them (a server that repeats presses alone).
-        KeyCase{"RepeatedPressesAreOne", Return, {{'P', 1000}, {'P', 1500}, {'P', 1533}}, 1, false},
-        // A release and a press just the repeat's time apart are a held key's repeat.
-        KeyCase{"PressJustInsideARepeatsTimeIsARepeat",
-                Return,
-                {{'P', 1000}, {'R', 1500}, {'P', 1500 + HeldKeys::RepeatPairMilliseconds}},
-                1,
-                false},
-        // A release and a press further apart than any repeat's are a person's.
-        KeyCase{"PressJustOutsideARepeatsTimeIsReal",
-                Return,
-                {{'P', 1000}, {'R', 1500}, {'P', 1500 + HeldKeys::RepeatPairMilliseconds + 1}},
-                2,
-                false},
+        KeyCase{"RepeatedPressesAreOne", Return, 1, false,
+                Keys{{'P', 1000}, {'P', 1500}, {'P', 1533}}},
+        // The repeat's time is a closed bound: a release and a press exactly that far apart,
+        // either way round, are a held key's repeat; a millisecond more is a person letting the
+        // key up and pressing it again.
+        KeyCase{"PressesTheRepeatsTimeApartAreRepeats", Return, 2, false,
+                Keys{{'P', 1000}, {'R', 1500}, {'P', 1500 + RepeatPair}} +
+                    Keys{{'R', 2000 + RepeatPair}, {'P', 2000}} +
+                    Keys{{'R', 3000}, {'P', 3000 + RepeatPair + 1}}},
         // Events that carry no time (0) cannot be told apart by time.
-        KeyCase{"UntimedTapsAreTwo", Return, {{'P', 0}, {'R', 0}, {'P', 0}, {'R', 0}}, 2, false},
+        KeyCase{"UntimedTapsAreTwo", Return, 2, false,
+                Keys{{'P', 0}, {'R', 0}, {'P', 0}, {'R', 0}}},
         // Let up for real and pressed again: a second press.
-        KeyCase{"SpaceTwiceIsTwoPresses", Space,
-                heldWithRepeats() + LetUp +
-                    std::vector<KeyStep>{{'P', 2200}, {'R', 2290}, {'W', 60}},
-                2, false},
-        KeyCase{"ReturnTwiceIsTwoPresses", Return,
-                heldWithRepeats() + LetUp + std::vector<KeyStep>{{'P', 2200}}, 2, false}),
+        KeyCase{"SpaceTwiceIsTwoPresses", Space, 2, false,
+                heldWithRepeats() + LetUp + Keys{{'P', 2200}, {'R', 2290}, {'W', 60}}},
+        KeyCase{"ReturnTwiceIsTwoPresses", Return, 2, false,
+                heldWithRepeats() + LetUp + Keys{{'P', 2200}}}),
     [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 
 // Space let up after the focus reached the button, where it was never shown pressed, and the
@@ -243,29 +214,13 @@ TEST_F(ButtonInAWindow, FocusLeavingBeforeSpaceIsSurelyUpPressesNothing) {
 }
 
 // ---- "Next" in the window ----
+// (Space on it from the welcome screen, and the keyboard leaving with it as it hides, are played
+// in keyboard_map_test.)
 
-class NextByKeyboard : public testing::Test {
+class NextByKeyboard : public GameWindow {
 protected:
-    void SetUp() override {
-        m_frm.start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frm));
-    }
-
-    FrmMain m_frm;
     QSignalSpy m_clicks{m_frm.cmdNext(), &QPushButton::clicked};
 };
-
-TEST_F(NextByKeyboard, SpaceOnTheFocusedButtonGoesFromWelcomeToTheMapAsItComesUp) {
-    m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
-    play(Space, {{'P', 1000}});
-    EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Welcome);
-    play(Space, {{'R', 1090}});
-    EXPECT_TRUE(QTest::qWaitFor(
-        [this] { return m_frm.gameState().Scene == SceneCode::MapFirstReached; }, 1000));
-    EXPECT_TRUE(m_frm.cmdNext()->isHidden());
-    // The keyboard leaves with the hidden button, rather than landing on a place of the map.
-    EXPECT_EQ(QApplication::focusWidget(), nullptr);
-}
 
 TEST_F(NextByKeyboard, AKeyPressedWhileThePictureHadTheFocusIsHeldWhenTabReachesNext) {
     for (const PressingKey& key : {Space, Return, Enter}) {
@@ -309,11 +264,8 @@ TEST_F(NextByKeyboard, AHiddenButtonIsNeverPressedByAKey) {
     m_frm.cmdNext()->setFocus(Qt::TabFocusReason);
     m_frm.SetNextVisible(false);
     for (const PressingKey& key : {Space, Return, Enter}) {
-        QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, QString::fromLatin1(key.text));
-        QKeyEvent release(QEvent::KeyRelease, key.key, key.modifiers,
-                          QString::fromLatin1(key.text));
-        QApplication::sendEvent(m_frm.cmdNext(), &press);
-        QApplication::sendEvent(m_frm.cmdNext(), &release);
+        sendKey(key, QEvent::KeyPress, 0, false, m_frm.cmdNext());
+        sendKey(key, QEvent::KeyRelease, 0, false, m_frm.cmdNext());
     }
     QTest::qWait(60);
     EXPECT_EQ(m_clicks.count(), 0);
@@ -321,12 +273,7 @@ TEST_F(NextByKeyboard, AHiddenButtonIsNeverPressedByAKey) {
 }
 
 TEST_F(NextByKeyboard, KeysNeverCountAsPressesInABout) {
-    MouseInjector mouse(&m_frm);
-    // Welcome, the map, the town, its bout.
-    mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
-    mouse.click(m_frm.picMain(), {160, 120}, Qt::LeftButton, MouseInjector::Slow);
-    mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
-    ASSERT_TRUE(m_frm.gameState().Counting);
+    ASSERT_NO_FATAL_FAILURE(startTownBout());
     ASSERT_EQ(QApplication::focusWidget(), nullptr);
 
     const PressingKey letter{"A", Qt::Key_A, Qt::NoModifier, "a"};
@@ -341,7 +288,7 @@ TEST_F(NextByKeyboard, KeysNeverCountAsPressesInABout) {
     EXPECT_EQ(m_frm.gameState().Presses, 0);
     EXPECT_TRUE(m_frm.cmdNext()->isHidden());
     // The mouse still counts.
-    mouse.click(m_frm.picMain(), {100, 150}, Qt::LeftButton, MouseInjector::Slow);
+    clickPicture(BareMap);
     EXPECT_EQ(m_frm.gameState().Presses, 1);
 }
 

@@ -2,7 +2,7 @@
 // their clicks and movements, disabled ones let them through, and every press on the picture
 // area becomes exactly one click or double click.
 #include "logic/site_table.h"
-#include "tests/ui/mouse_injector.h"
+#include "tests/ui/game_window.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
 #include "ui/picture_area.h"
@@ -13,80 +13,87 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleHints>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace gachapoko::test {
 namespace {
 
-// Points in PicMain coordinates: inside a site, and on the bare map clear of every site.
-const QPoint InForest{30, 20};
-const QPoint InTown{160, 120};
-const QPoint InCoast{100, 190};
-const QPoint BareMap{100, 150};
-const QPoint OnBorder{1, 100};
-
-class Routing : public testing::Test {
+class Routing : public GameWindow {
 protected:
-    void SetUp() override {
-        m_frm.start();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_frm));
+    Routing() {
         PictureArea* pic = m_frm.picMain();
         QObject::connect(pic, &PictureArea::clicked, [this] { m_log += "C"; });
         QObject::connect(pic, &PictureArea::doubleClicked, [this] { m_log += "D"; });
-        QObject::connect(pic, &PictureArea::mouseMoved,
-                         [this](std::int16_t, std::int16_t, float, float) {
-                             if (m_logMoves) {
-                                 m_log += "M";
-                             }
-                         });
         QObject::connect(pic, &PictureArea::siteClicked,
                          [this](SiteIndex i) { m_log += "S" + std::to_string(i); });
+        // Movements apart: the platform moves the pointer to each press's place first.
+        QObject::connect(pic, &PictureArea::mouseMoved, [this] { m_moves += "M"; });
         QObject::connect(pic, &PictureArea::siteMouseMoved,
-                         [this](SiteIndex i, std::int16_t, std::int16_t, float, float) {
-                             if (m_logMoves) {
-                                 m_log += "m" + std::to_string(i);
-                             }
-                         });
+                         [this](SiteIndex i) { m_moves += "m" + std::to_string(i); });
     }
 
-    // From the welcome screen to the map, where the sites are enabled.
-    void goToMap() {
-        m_mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
-        ASSERT_EQ(m_frm.lblMs(1)->text(), toQString(MapInstruction));
+public:
+    // The same ways into the game, with what they raised forgotten.
+    void onMap() {
+        ASSERT_NO_FATAL_FAILURE(goToMap());
+        m_log.clear();
+        m_moves.clear();
+    }
+    void inTownBout() {
+        ASSERT_NO_FATAL_FAILURE(startTownBout());
         m_log.clear();
     }
 
-    // From the map into the town's bout, where every site is disabled and presses count.
-    void startTownBout() {
-        goToMap();
-        m_mouse.click(m_frm.picMain(), InTown, Qt::LeftButton, MouseInjector::Slow);
-        m_mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
-        ASSERT_TRUE(m_frm.gameState().Counting);
-        ASSERT_TRUE(m_frm.timer().isActive());
-        m_log.clear();
-    }
-
-    // Presses `button` on the picture area `count` times, `gap` ms apart.
-    void pressRun(Qt::MouseButton button, int count, int gap, QPoint at = BareMap) {
-        for (int i = 0; i < count; ++i) {
-            m_mouse.click(m_frm.picMain(), at, button, gap);
-        }
-    }
-
-    FrmMain m_frm;
-    MouseInjector m_mouse{&m_frm};
+protected:
     std::string m_log;
-    // The platform moves the pointer to each press's place first; most tests look at presses only.
-    bool m_logMoves = false;
+    std::string m_moves;
 };
 
-TEST_F(Routing, PressOnASiteOnTheWelcomeScreenIsAPressOnThePicture) {
-    m_mouse.click(m_frm.picMain(), InForest, Qt::LeftButton, MouseInjector::Slow);
-    EXPECT_EQ(m_log, "C");
-    EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Welcome);
+const QPoint OnBorder{1, 100};
+
+// One slow press and release on the picture area, in a scene where the sites are off (the
+// welcome screen, a bout) or on (the map): what it raised and where the game went.
+struct OnePress {
+    const char* name;
+    void (Routing::*start)();
+    QPoint at;
+    Qt::MouseButton button;
+    const char* raised;
+    SceneCode scene;
+    int presses;
+};
+
+void PrintTo(const OnePress& press, std::ostream* out) {
+    *out << press.name;
 }
+
+class RoutingOnePress : public Routing, public testing::WithParamInterface<OnePress> {};
+
+TEST_P(RoutingOnePress, RaisesTheEventsOfWhatLiesUnderIt) {
+    const OnePress& press = GetParam();
+    if (press.start != nullptr) {
+        ASSERT_NO_FATAL_FAILURE((this->*press.start)());
+    }
+    m_mouse.click(m_frm.picMain(), press.at, press.button, MouseInjector::Slow);
+    EXPECT_EQ(m_log, press.raised);
+    EXPECT_EQ(m_frm.gameState().Scene, press.scene);
+    EXPECT_EQ(m_frm.gameState().Presses, press.presses);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, RoutingOnePress,
+    testing::Values(OnePress{"OnASiteOnTheWelcomeScreenIsAPressOnThePicture", nullptr, InForest,
+                             Qt::LeftButton, "C", SceneCode::Welcome, 0},
+                    OnePress{"OnTheBorderRaisesNothing", nullptr, OnBorder, Qt::LeftButton, "",
+                             SceneCode::Welcome, 0},
+                    OnePress{"OnAnEnabledSiteOpensItsEncounter", &Routing::onMap, InTown,
+                             Qt::LeftButton, "S3", SceneCode::Town, 0},
+                    OnePress{"OfTheRightButtonClicksASiteToo", &Routing::onMap, InForest,
+                             Qt::RightButton, "S0", SceneCode::Forest, 0},
+                    OnePress{"InTheCoastDuringABoutIsAPictureClick", &Routing::inTownBout, InCoast,
+                             Qt::LeftButton, "C", SceneCode::Town, 1}),
+    [](const testing::TestParamInfo<OnePress>& info) { return std::string(info.param.name); });
 
 TEST_F(Routing, ClickComesAtTheReleaseAndDoubleClickAtThePress) {
     m_mouse.press(m_frm.picMain(), BareMap, Qt::LeftButton, MouseInjector::Slow);
@@ -102,7 +109,7 @@ TEST_F(Routing, ClickComesAtTheReleaseAndDoubleClickAtThePress) {
 // Qt may follow the second press of a quick pair with a double-click event of its own: that is
 // the same press, and counts once.
 TEST_F(Routing, ADoubleClickEventAfterItsPressIsThatPressAgain) {
-    m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, MouseInjector::Slow);
+    clickPicture(BareMap);
     m_mouse.press(m_frm.picMain(), BareMap, Qt::LeftButton, 30);
     QMouseEvent again(QEvent::MouseButtonDblClick, BareMap, m_frm.picMain()->mapToGlobal(BareMap),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -117,57 +124,35 @@ TEST_F(Routing, ADoubleClickTimeChangedWhileTheGameRunsHoldsAtOnce) {
     QStyleHints* hints = QGuiApplication::styleHints();
     const int before = hints->mouseDoubleClickInterval();
     hints->setMouseDoubleClickInterval(100);
-    pressRun(Qt::LeftButton, 2, 150);
+    m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, 150);
+    m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, 150);
     hints->setMouseDoubleClickInterval(before);
     EXPECT_EQ(m_log, "CC");
 }
 
-TEST_F(Routing, PressOnTheBorderRaisesNothing) {
-    m_mouse.click(m_frm.picMain(), OnBorder, Qt::LeftButton, MouseInjector::Slow);
-    EXPECT_EQ(m_log, "");
-}
-
 // The button takes its left press itself; the caption lines and the bands of bare window let
-// theirs through to the window.
+// theirs through to the window. The same presses with nothing between them pair up.
 TEST_F(Routing, APressElsewhereInTheWindowBreaksAPairBegunOnThePicture) {
     struct Elsewhere {
-        const char* what;
         QWidget* target;
         QPoint at;
+        const char* raised;
     };
-    for (const Elsewhere& elsewhere : {Elsewhere{"Next", m_frm.cmdNext(), {100, 6}},
-                                       Elsewhere{"a caption line", m_frm.lblMs(1), {100, 8}},
-                                       Elsewhere{"the window", &m_frm, {100, 222}}}) {
+    for (const Elsewhere& elsewhere :
+         {Elsewhere{m_frm.cmdNext(), {100, 6}, "CC"}, Elsewhere{m_frm.lblMs(1), {100, 8}, "CC"},
+          Elsewhere{&m_frm, {100, 222}, "CC"}, Elsewhere{nullptr, {}, "CD"}}) {
         m_log.clear();
-        m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, MouseInjector::Slow);
-        m_mouse.click(elsewhere.target, elsewhere.at, Qt::LeftButton, 20);
+        clickPicture(BareMap);
+        if (elsewhere.target != nullptr) {
+            m_mouse.click(elsewhere.target, elsewhere.at, Qt::LeftButton, 20);
+        }
         m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, 20);
-        EXPECT_EQ(m_log, "CC") << elsewhere.what;
+        EXPECT_EQ(m_log, elsewhere.raised) << elsewhere.at.y();
     }
-    // The same presses with nothing between them pair up.
-    m_log.clear();
-    m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, MouseInjector::Slow);
-    m_mouse.click(m_frm.picMain(), BareMap, Qt::LeftButton, 42);
-    EXPECT_EQ(m_log, "CD");
-}
-
-TEST_F(Routing, EnabledSiteTakesItsClickAndOpensItsEncounter) {
-    goToMap();
-    m_mouse.click(m_frm.picMain(), InTown, Qt::LeftButton, MouseInjector::Slow);
-    EXPECT_EQ(m_log, "S3");
-    EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Town);
-    EXPECT_EQ(m_frm.lblMs(0)->text(), toQString(SiteTable[3].Lines[0]));
-}
-
-TEST_F(Routing, RightButtonClicksASiteToo) {
-    goToMap();
-    m_mouse.click(m_frm.picMain(), InForest, Qt::RightButton, MouseInjector::Slow);
-    EXPECT_EQ(m_log, "S0");
-    EXPECT_EQ(m_frm.gameState().Scene, SceneCode::Forest);
 }
 
 TEST_F(Routing, ReleaseOutsideTheSiteIsNoSiteClick) {
-    goToMap();
+    onMap();
     m_mouse.press(m_frm.picMain(), InTown, Qt::LeftButton, MouseInjector::Slow);
     m_mouse.release(m_frm.picMain(), BareMap, Qt::LeftButton);
     EXPECT_EQ(m_log, "");
@@ -175,35 +160,26 @@ TEST_F(Routing, ReleaseOutsideTheSiteIsNoSiteClick) {
 }
 
 TEST_F(Routing, MovingFromTheBareMapOntoTheForestAndBack) {
-    goToMap();
-    m_logMoves = true;
-    m_mouse.move(m_frm.picMain(), {100, 100});
-    m_mouse.move(m_frm.picMain(), {80, 40});
-    m_mouse.move(m_frm.picMain(), InForest);
-    m_mouse.move(m_frm.picMain(), {40, 25});
+    onMap();
+    for (const QPoint at : {QPoint(100, 100), QPoint(80, 40), InForest, QPoint(40, 25)}) {
+        m_mouse.move(m_frm.picMain(), at);
+    }
     EXPECT_EQ(m_frm.lblMs(0)->text(), toQString(SiteTable[0].Place));
     EXPECT_EQ(m_frm.lblMs(2)->text(), toQString(SiteTable[0].Resident));
     m_mouse.move(m_frm.picMain(), {80, 40});
-    EXPECT_EQ(m_log, "MMm0m0M");
+    EXPECT_EQ(m_moves, "MMm0m0M");
     EXPECT_EQ(m_frm.lblMs(0)->text(), QString());
 }
 
 TEST_F(Routing, SitePressQuicklyFollowedByAPicturePressIsADoubleClick) {
-    goToMap();
-    m_mouse.click(m_frm.picMain(), InTown, Qt::LeftButton, MouseInjector::Slow);
+    onMap();
+    clickPicture(InTown);
     m_mouse.click(m_frm.picMain(), InTown, Qt::LeftButton, 30);
     EXPECT_EQ(m_log, "S3D");
 }
 
-TEST_F(Routing, DuringABoutAPressInTheCoastIsAPictureClick) {
-    startTownBout();
-    m_mouse.click(m_frm.picMain(), InCoast, Qt::LeftButton, MouseInjector::Slow);
-    EXPECT_EQ(m_log, "C");
-    EXPECT_EQ(m_frm.gameState().Presses, 1);
-}
-
 TEST_F(Routing, EveryPressOfAFastMixedBurstCountsOnce) {
-    startTownBout();
+    inTownBout();
     // 2000 presses, two per millisecond, in runs of one to four of either button.
     int presses = 0;
     for (int run = 0; presses < 2000; ++run) {
@@ -218,7 +194,7 @@ TEST_F(Routing, EveryPressOfAFastMixedBurstCountsOnce) {
 }
 
 TEST_F(Routing, AClickWhereTheHiddenButtonWasDoesNothing) {
-    goToMap();
+    onMap();
     m_mouse.click(&m_frm, {100, 214}, Qt::LeftButton, MouseInjector::Slow);
     EXPECT_EQ(m_frm.gameState().Scene, SceneCode::MapFirstReached);
     EXPECT_TRUE(m_frm.picMain()->site(0)->isSiteEnabled());

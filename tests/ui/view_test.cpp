@@ -1,5 +1,6 @@
 // The View's picture and caption operations on the window's controls, each taking effect at
-// once (the bout timer's are in bout_timer_test and the end-to-end play-through).
+// once (the bout timer's are in bout_timer_test and the end-to-end play-through; how a picture is
+// drawn, at every scale, in the scaling tests).
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/frm_main.h"
@@ -20,17 +21,6 @@ TEST(View, SetPictureShowsEveryBuiltInPictureById) {
         const std::optional<QImage> expected = loadPicture(id);
         ASSERT_TRUE(expected.has_value()) << id;
         EXPECT_EQ(frm.picMain()->picture(), *expected) << id;
-    }
-}
-
-TEST(View, SetPictureDrawsThePictureUnscaledInsideTheBorder) {
-    FrmMain frm;
-    frm.SetPicture(MapPicture);
-    const QImage shown = frm.picMain()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage map = loadPicture(MapPicture)->convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(shown.size(), QSize(204, 204));
-    for (const QPoint at : {QPoint(0, 0), QPoint(199, 199), QPoint(57, 133), QPoint(120, 10)}) {
-        EXPECT_EQ(shown.pixel(at + QPoint(2, 2)), map.pixel(at)) << at.x() << "," << at.y();
     }
 }
 

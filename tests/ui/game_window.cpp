@@ -1,7 +1,13 @@
-// Mouse events through the same platform path as the real mouse, at chosen times.
-#include "tests/ui/mouse_injector.h"
+// Mouse events through the same platform path as the real mouse, at chosen times, and the way
+// into the game by them.
+#include "tests/ui/game_window.h"
+
+#include "ui/game_text.h"
+#include "ui/picture_area.h"
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 
@@ -35,6 +41,32 @@ void MouseInjector::click(QWidget* target, QPoint pos, Qt::MouseButton button, i
 
 void MouseInjector::move(QWidget* target, QPoint pos, int afterMs) {
     send(target, pos, Qt::NoButton, QEvent::MouseMove, afterMs);
+}
+
+void GameWindow::SetUp() {
+    m_frm.start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frm));
+}
+
+void GameWindow::clickNext() {
+    m_mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
+}
+
+void GameWindow::clickPicture(QPoint at) {
+    m_mouse.click(m_frm.picMain(), at, Qt::LeftButton, MouseInjector::Slow);
+}
+
+void GameWindow::goToMap() {
+    clickNext();
+    ASSERT_EQ(m_frm.lblMs(1)->text(), toQString(MapInstruction));
+}
+
+void GameWindow::startTownBout() {
+    ASSERT_NO_FATAL_FAILURE(goToMap());
+    clickPicture(InTown);
+    clickNext();
+    ASSERT_TRUE(m_frm.gameState().Counting);
+    ASSERT_TRUE(m_frm.timer().isActive());
 }
 
 } // namespace gachapoko::test
