@@ -8,22 +8,14 @@ namespace gachapoko::test {
 namespace {
 
 TEST(HoverCaptions, EachSiteWritesPlaceDotAndResidentInLineOrder) {
-    const std::array<std::pair<const char*, const char*>, 6> names = {{
-        {"森林", "ドワーフ"},
-        {"山", "力士"},
-        {"湖", "女神"},
-        {"街", "若者"},
-        {"住宅", "次男"},
-        {"海岸", "長男"},
-    }};
-    for (SiteIndex i = 0; i < 6; ++i) {
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
         SCOPED_TRACE(i);
         Session s;
         s.startOnMap();
         s.game.ImgE_MouseMove(i, 0, 0, 1.0f, 1.0f);
-        const auto [place, resident] = names[static_cast<std::size_t>(i)];
+        const Resident& r = Residents[static_cast<std::size_t>(i)];
         EXPECT_EQ(s.view.take(),
-                  (std::vector<Op>{caption(0, place), caption(1, "・"), caption(2, resident)}));
+                  (std::vector<Op>{caption(0, r.place), caption(1, "・"), caption(2, r.name)}));
         // Every further move writes them again.
         s.game.ImgE_MouseMove(i, 1, 2, 3.0f, 4.0f);
         EXPECT_EQ(s.view.take().size(), 3u);
