@@ -70,11 +70,7 @@ struct Session {
     // `count` presses as the window reports them: a quick run alternates click and double click.
     void press(int count) {
         for (int i = 0; i < count; ++i) {
-            if (i % 2 == 0) {
-                game.PicMain_Click();
-            } else {
-                game.PicMain_DblClick();
-            }
+            i % 2 == 0 ? game.PicMain_Click() : game.PicMain_DblClick();
         }
     }
 
@@ -96,10 +92,23 @@ struct Session {
         }
     }
 
-    // From the start to the final opponent's lines, "Next" shown.
-    void meetFinalOpponent() {
+    // From the start to the scene of `site`: its resident's lines, or the goddess's hint.
+    void meet(SiteIndex site) {
+        startOnMap();
+        game.ImgE_Click(site);
+        view.take();
+    }
+
+    // From the start to the goddess revealed, all five beaten.
+    void revealGoddess() {
         beatAllFive();
         game.ImgE_Click(2);
+        view.take();
+    }
+
+    // From the start to the final opponent's lines, "Next" shown.
+    void meetFinalOpponent() {
+        revealGoddess();
         game.CmdNext_Click();
         view.take();
     }
@@ -115,8 +124,7 @@ struct Session {
 
     // From the start into the bout with the opponent of `site`, nothing pressed yet.
     void startBout(SiteIndex site) {
-        startOnMap();
-        game.ImgE_Click(site);
+        meet(site);
         game.CmdNext_Click();
         view.take();
     }

@@ -1,5 +1,5 @@
-// Pointing at the map: each site names its place and resident; the bare map clears the names,
-// and only while the map is shown.
+// Pointing at the map: each site names its place and resident, over a refusal too. (The bare
+// map's clearing, scene by scene, is in the scene flow's tests.)
 #include "tests/logic/game_driver.h"
 
 #include <gtest/gtest.h>
@@ -19,49 +19,6 @@ TEST(HoverCaptions, EachSiteWritesPlaceDotAndResidentInLineOrder) {
         // Every further move writes them again.
         s.game.ImgE_MouseMove(i, 1, 2, 3.0f, 4.0f);
         EXPECT_EQ(s.view.take().size(), 3u);
-    }
-}
-
-TEST(HoverCaptions, BareMapClearsAllThreeLines) {
-    Session s;
-    s.startOnMap();
-    s.game.ImgE_MouseMove(0, 0, 0, 0, 0);
-    s.view.take();
-    s.game.PicMain_MouseMove(0, 0, 100, 100);
-    EXPECT_EQ(s.view.take(), (std::vector<Op>{caption(0, ""), caption(1, ""), caption(2, "")}));
-    // Already empty: written empty again, nothing else.
-    s.game.PicMain_MouseMove(0, 0, 101, 100);
-    EXPECT_EQ(s.view.take(), (std::vector<Op>{caption(0, ""), caption(1, ""), caption(2, "")}));
-}
-
-TEST(HoverCaptions, PictureAreaOffTheMapLeavesTheLinesAlone) {
-    const std::vector<std::pair<const char*, std::function<void(Session&)>>> scenes = {
-        {"welcome", [](Session& s) { s.start(); }},
-        {"encounter",
-         [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(0);
-         }},
-        {"bout", [](Session& s) { s.startBout(0); }},
-        {"verdict",
-         [](Session& s) {
-             s.startBout(0);
-             s.game.Timer_Timer();
-         }},
-        {"closing screen",
-         [](Session& s) {
-             s.finalBout(160);
-             s.game.Timer_Timer();
-             s.game.CmdNext_Click();
-         }},
-    };
-    for (const auto& [name, reach] : scenes) {
-        SCOPED_TRACE(name);
-        Session s;
-        reach(s);
-        s.view.take();
-        s.game.PicMain_MouseMove(0, 0, 50, 50);
-        EXPECT_TRUE(s.view.take().empty());
     }
 }
 

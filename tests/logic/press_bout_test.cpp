@@ -1,9 +1,9 @@
 // Counting presses and judging a bout: the boundaries of every requirement, the presses line,
-// which presses count in which scene, and the ceiling of the count.
+// the presses made after a verdict, and the ceiling of the count. (Which scenes count presses at
+// all is in the scene flow's tests.)
 #include "logic/site_table.h"
 #include "tests/logic/game_driver.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -82,42 +82,6 @@ TEST(Verdict, AfterALostFinalBoutCountingStartsAgainFromTheVerdict) {
     s.press(90);
     s.game.Timer_Timer();
     EXPECT_EQ(s.state().Scene, SceneCode::FinalOpponentBeaten);
-}
-
-struct PressPhase {
-    const char* name;
-    std::function<void(Session&)> reach;
-    bool counts;
-};
-
-TEST(Presses, CountOnlyWhileCounting) {
-    const std::vector<PressPhase> phases = {
-        {"welcome", [](Session& s) { s.start(); }, false},
-        {"map", [](Session& s) { s.startOnMap(); }, false},
-        {"ordinary encounter before Next",
-         [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(1);
-         },
-         false},
-        {"ordinary bout", [](Session& s) { s.startBout(1); }, true},
-        {"goddess's hint",
-         [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(2);
-         },
-         true},
-        {"final opponent's lines", [](Session& s) { s.meetFinalOpponent(); }, true},
-    };
-    for (const PressPhase& phase : phases) {
-        SCOPED_TRACE(phase.name);
-        Session s;
-        phase.reach(s);
-        s.view.take();
-        s.press(5);
-        EXPECT_EQ(s.state().Presses, phase.counts ? 5 : 0);
-        EXPECT_TRUE(s.view.take().empty()); // the count is never shown during a bout
-    }
 }
 
 TEST(Presses, AfterAnOrdinaryVerdictAreCountedThenDroppedOnTheWayToTheMap) {

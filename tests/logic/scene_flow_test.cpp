@@ -42,11 +42,7 @@ std::vector<Transition> transitions() {
          [](Game& g) { g.ImgE_Click(3); },
          seq({allSites(false), {caption(1, "もうここにようはない。")}, allSites(true)}),
          SceneCode::Town},
-        {"encounter, Next: the bout starts",
-         [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(4);
-         },
+        {"encounter, Next: the bout starts", [](Session& s) { s.meet(4); },
          [](Game& g) { g.CmdNext_Click(); },
          seq({allSites(false),
               {next(false), timer(10000), caption(0, ""),
@@ -58,17 +54,9 @@ std::vector<Transition> transitions() {
              s.game.Timer_Timer();
          },
          [](Game& g) { g.CmdNext_Click(); }, MapShown, SceneCode::Houses},
-        {"goddess's hint, Next: back to the map",
-         [](Session& s) {
-             s.startOnMap();
-             s.game.ImgE_Click(2);
-         },
+        {"goddess's hint, Next: back to the map", [](Session& s) { s.meet(2); },
          [](Game& g) { g.CmdNext_Click(); }, MapShown, SceneCode::GoddessHint},
-        {"goddess revealed, Next: the final opponent",
-         [](Session& s) {
-             s.beatAllFive();
-             s.game.ImgE_Click(2);
-         },
+        {"goddess revealed, Next: the final opponent", [](Session& s) { s.revealGoddess(); },
          [](Game& g) { g.CmdNext_Click(); }, seq({allSites(false), shown(109, FinalLines, true)}),
          SceneCode::FinalOpponent},
         {"final opponent, Next: the final bout starts with the captions untouched",
@@ -108,6 +96,59 @@ TEST(SceneFlow, EachTransitionPerformsItsOperationsInOrder) {
         EXPECT_EQ(s.state().Scene, t.sceneAfter);
         // The map and counting never go together once a handler has finished.
         EXPECT_FALSE(s.state().OnMap && s.state().Counting);
+    }
+}
+
+// Presses on the picture count in a bout, and from a verdict or the goddess's scene until the way
+// back to the map; a move over the bare picture clears the three lines, on the map alone. Neither
+// changes anything else the window shows.
+TEST(SceneFlow, PressesAndMovesOverThePictureInEachScene) {
+    struct Scene {
+        const char* name;
+        std::function<void(Session&)> reach;
+        bool pressesCount;
+        bool movesClear;
+    };
+    const Scene scenes[] = {
+        {"welcome", [](Session& s) { s.start(); }, false, false},
+        {"map", [](Session& s) { s.startOnMap(); }, false, true},
+        {"map, a site pointed at",
+         [](Session& s) {
+             s.startOnMap();
+             s.game.ImgE_MouseMove(0, 0, 0, 0, 0);
+         },
+         false, true},
+        {"encounter", [](Session& s) { s.meet(1); }, false, false},
+        {"bout", [](Session& s) { s.startBout(1); }, true, false},
+        {"verdict",
+         [](Session& s) {
+             s.startBout(0);
+             s.game.Timer_Timer();
+         },
+         true, false},
+        {"goddess's hint", [](Session& s) { s.meet(2); }, true, false},
+        {"goddess revealed", [](Session& s) { s.revealGoddess(); }, true, false},
+        {"final opponent's lines", [](Session& s) { s.meetFinalOpponent(); }, true, false},
+        {"closing screen",
+         [](Session& s) {
+             s.finalBout(160);
+             s.game.Timer_Timer();
+             s.game.CmdNext_Click();
+         },
+         true, false},
+    };
+    const std::vector<Op> cleared = {caption(0, ""), caption(1, ""), caption(2, "")};
+    for (const Scene& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        Session s;
+        scene.reach(s);
+        s.view.take();
+        const std::int32_t before = s.state().Presses;
+        s.press(5);
+        EXPECT_EQ(s.state().Presses - before, scene.pressesCount ? 5 : 0);
+        EXPECT_TRUE(s.view.take().empty()); // the count is never shown during a bout
+        s.game.PicMain_MouseMove(0, 0, 50, 50);
+        EXPECT_EQ(s.view.take(), scene.movesClear ? cleared : std::vector<Op>{});
     }
 }
 
