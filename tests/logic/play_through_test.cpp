@@ -93,11 +93,16 @@ void playWholeGame(const std::array<SiteIndex, 5>& order) {
     expectScreen(s.view, {109, FinalLines, false, false, 10000});
     s.press(100);
     s.game.Timer_Timer(); // 130 in all: lost
-    const Lines lostLines = {"まだまだだな。", "いつでもかかってきな！！", "押した回数　130"};
-    expectScreen(s.view, {109, lostLines, true, false, 0});
+    const Lines lost = {"まだまだだな。", "いつでもかかってきな！！", "押した回数　130"};
+    expectScreen(s.view, {109, lost, true, false, 0});
+    s.press(70); // between the verdict and "Next": they count towards the next bout
     s.game.CmdNext_Click();
-    expectScreen(s.view, {109, lostLines, false, false, 10000}); // the lost verdict stays up
-    s.press(161);
+    expectScreen(s.view, {109, lost, false, false, 10000}); // the lost verdict stays up
+    s.press(89);
+    s.game.Timer_Timer(); // 159: lost again
+    expectScreen(s.view, {109, {lost[0], lost[1], "押した回数　159"}, true, false, 0});
+    s.game.CmdNext_Click();
+    s.press(160);
     s.game.Timer_Timer();
     expectScreen(s.view, {110, FinalBeatenLines, true, false, 0});
     s.game.CmdNext_Click();

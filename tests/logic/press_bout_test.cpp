@@ -67,23 +67,6 @@ TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
     EXPECT_TRUE(won.state().Counting);
 }
 
-TEST(Verdict, AfterALostFinalBoutCountingStartsAgainFromTheVerdict) {
-    Session s;
-    s.finalBout(100);
-    s.game.Timer_Timer();
-    EXPECT_EQ(s.state().Presses, 0);
-    s.press(70); // between the verdict and "Next"
-    s.view.take();
-    s.game.CmdNext_Click();
-    // The next bout starts without touching the captions: the lost verdict stays up.
-    EXPECT_EQ(s.view.take(), seq({allSites(false), {next(false), timer(10000)}}));
-    EXPECT_EQ(toUtf8(s.view.captions[2]), "押した回数　100");
-    EXPECT_EQ(s.state().Presses, 70);
-    s.press(90);
-    s.game.Timer_Timer();
-    EXPECT_EQ(s.state().Scene, SceneCode::FinalOpponentBeaten);
-}
-
 TEST(Presses, AfterAnOrdinaryVerdictAreCountedThenDroppedOnTheWayToTheMap) {
     Session s;
     s.startBout(0);
