@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gachapoko::test {
@@ -59,23 +59,18 @@ const Handler Handlers[] = {
     {"Timer_Timer", Takes::Nothing, [](Game& g, SiteIndex, int) { g.Timer_Timer(); }},
 };
 
-// One handler call of a sequence, and its site index or number of presses.
-struct Call {
-    int handler;
-    int argument;
-};
+// The calls of a sequence so far, and their site indices or numbers of presses.
+using Calls = std::vector<std::pair<const Handler*, int>>;
 
-std::string describe(const std::vector<Call>& calls) {
-    std::ostringstream text;
-    text << "Form_Load";
-    for (const Call& call : calls) {
-        const Handler& handler = Handlers[call.handler];
-        text << ", " << handler.name;
-        if (handler.takes != Takes::Nothing) {
-            text << "(" << call.argument << ")";
+std::string describe(const Calls& calls) {
+    std::string text = "Form_Load";
+    for (const auto& [handler, argument] : calls) {
+        text += std::string(", ") + handler->name;
+        if (handler->takes != Takes::Nothing) {
+            text += "(" + std::to_string(argument) + ")";
         }
     }
-    return text.str();
+    return text;
 }
 
 TEST(RandomHandlers, BeatenRecordStaysSoundOverManyRandomSequences) {
@@ -87,19 +82,19 @@ TEST(RandomHandlers, BeatenRecordStaysSoundOverManyRandomSequences) {
     std::uniform_int_distribution<int> siteOf(-3, 8); // 0 to 5 and a few either side
     std::uniform_int_distribution<int> burstOf(0, 180);
     SilentView view;
+    Calls calls;
 
     for (int sequence = 0; sequence < Sequences; ++sequence) {
         Game game(view);
         game.Form_Load();
-        std::vector<Call> calls;
+        calls.clear();
         for (int length = callsOf(random); length > 0; --length) {
-            Call call{handlerOf(random), 0};
-            const Handler& handler = Handlers[call.handler];
-            call.argument = handler.takes == Takes::Site      ? siteOf(random)
-                            : handler.takes == Takes::Presses ? burstOf(random)
-                                                              : 0;
-            handler.call(game, static_cast<SiteIndex>(call.argument), call.argument);
-            calls.push_back(call);
+            const Handler& handler = Handlers[handlerOf(random)];
+            const int argument = handler.takes == Takes::Site      ? siteOf(random)
+                                 : handler.takes == Takes::Presses ? burstOf(random)
+                                                                   : 0;
+            handler.call(game, static_cast<SiteIndex>(argument), argument);
+            calls.emplace_back(&handler, argument);
             const GameState& state = game.state();
             ASSERT_TRUE(!state.Beaten[SceneCode::GoddessHint] && state.BeatenSum == flagsSum(state))
                 << "sequence " << sequence << ": goddess marked "

@@ -1,5 +1,6 @@
-// Every transition of the scene flow performs exactly its window operations in its order; a
-// swapped caption, a missing site switch or a stray timer call fails here.
+// The scene flow: every transition performs exactly its window operations in its order (a swapped
+// caption, a missing site switch or a stray timer call fails here); what presses and moves over
+// the picture do in each scene; the hover captions; the state at the start and on the way.
 #include "tests/logic/game_driver.h"
 
 #include <functional>
@@ -19,31 +20,32 @@ std::vector<Op> shown(int id, const Lines& lines, bool nextVisible) {
             next(nextVisible)};
 }
 
+// The input of a transition: a click on "Next", or on a site of the map.
+constexpr SiteIndex OnNext = -1;
+
 struct Transition {
     std::string name;
     std::function<void(Session&)> setUp; // brings the game to the state before the input
-    std::function<void(Game&)> input;
+    SiteIndex clickOn;
     std::vector<Op> expected;
     SceneCode sceneAfter;
 };
 
 std::vector<Transition> transitions() {
     std::vector<Transition> all = {
-        {"welcome, Next: the map", [](Session& s) { s.start(); },
-         [](Game& g) { g.CmdNext_Click(); }, MapShown, SceneCode::MapFirstReached},
+        {"welcome, Next: the map", [](Session& s) { s.start(); }, OnNext, MapShown,
+         SceneCode::MapFirstReached},
         {"map with all five beaten, click on the lake: the goddess reveals herself",
-         [](Session& s) { s.beatAllFive(); }, [](Game& g) { g.ImgE_Click(2); },
+         [](Session& s) { s.beatAllFive(); }, 2,
          seq({allSites(false), shown(108, RevealLines, true)}), SceneCode::GoddessRevealed},
         {"map, click on a beaten site: refused",
          [](Session& s) {
              s.startOnMap();
              s.fight(3, 110);
          },
-         [](Game& g) { g.ImgE_Click(3); },
-         seq({allSites(false), {caption(1, "もうここにようはない。")}, allSites(true)}),
+         3, seq({allSites(false), {caption(1, "もうここにようはない。")}, allSites(true)}),
          SceneCode::Town},
-        {"encounter, Next: the bout starts", [](Session& s) { s.meet(4); },
-         [](Game& g) { g.CmdNext_Click(); },
+        {"encounter, Next: the bout starts", [](Session& s) { s.meet(4); }, OnNext,
          seq({allSites(false),
               {next(false), timer(10000), caption(0, ""),
                caption(1, "＊マウスの左右ボタンを何回も押せ＊"), caption(2, "")}}),
@@ -53,34 +55,30 @@ std::vector<Transition> transitions() {
              s.startBout(4);
              s.game.Timer_Timer();
          },
-         [](Game& g) { g.CmdNext_Click(); }, MapShown, SceneCode::Houses},
-        {"goddess's hint, Next: back to the map", [](Session& s) { s.meet(2); },
-         [](Game& g) { g.CmdNext_Click(); }, MapShown, SceneCode::GoddessHint},
+         OnNext, MapShown, SceneCode::Houses},
+        {"goddess's hint, Next: back to the map", [](Session& s) { s.meet(2); }, OnNext, MapShown,
+         SceneCode::GoddessHint},
         {"goddess revealed, Next: the final opponent", [](Session& s) { s.revealGoddess(); },
-         [](Game& g) { g.CmdNext_Click(); }, seq({allSites(false), shown(109, FinalLines, true)}),
-         SceneCode::FinalOpponent},
+         OnNext, seq({allSites(false), shown(109, FinalLines, true)}), SceneCode::FinalOpponent},
         {"final opponent, Next: the final bout starts with the captions untouched",
-         [](Session& s) { s.meetFinalOpponent(); }, [](Game& g) { g.CmdNext_Click(); },
+         [](Session& s) { s.meetFinalOpponent(); }, OnNext,
          seq({allSites(false), {next(false), timer(10000)}}), SceneCode::FinalOpponent},
         {"final opponent beaten, Next: the closing screen",
          [](Session& s) {
              s.finalBout(160);
              s.game.Timer_Timer();
          },
-         [](Game& g) { g.CmdNext_Click(); },
-         seq({allSites(false), shown(111, {"", "制作：Q.R.Z.T.", ""}, false)}),
+         OnNext, seq({allSites(false), shown(111, {"", "制作：Q.R.Z.T.", ""}, false)}),
          SceneCode::FinalOpponentBeaten},
         {"map, Next (never shown there): only the sites are switched off",
-         [](Session& s) { s.startOnMap(); }, [](Game& g) { g.CmdNext_Click(); }, allSites(false),
-         SceneCode::MapFirstReached},
+         [](Session& s) { s.startOnMap(); }, OnNext, allSites(false), SceneCode::MapFirstReached},
     };
     // A click on each site of the map meets its resident; at the lake, the goddess's hint.
     for (SiteIndex site = 0; site < SiteCount; ++site) {
         const Resident& r = Residents[static_cast<std::size_t>(site)];
-        all.push_back({std::string("map, click on the site of ") + r.name,
-                       [](Session& s) { s.startOnMap(); }, [site](Game& g) { g.ImgE_Click(site); },
-                       seq({allSites(false), shown(r.picture, r.lines, true)}),
-                       sceneCodeOfSite(site)});
+        all.push_back(
+            {std::string("map, click on the site of ") + r.name, [](Session& s) { s.startOnMap(); },
+             site, seq({allSites(false), shown(r.picture, r.lines, true)}), sceneCodeOfSite(site)});
     }
     return all;
 }
@@ -91,7 +89,7 @@ TEST(SceneFlow, EachTransitionPerformsItsOperationsInOrder) {
         Session s;
         t.setUp(s);
         s.view.take();
-        t.input(s.game);
+        t.clickOn == OnNext ? s.game.CmdNext_Click() : s.game.ImgE_Click(t.clickOn);
         EXPECT_EQ(s.view.take(), t.expected);
         EXPECT_EQ(s.state().Scene, t.sceneAfter);
         // The map and counting never go together once a handler has finished.
@@ -150,6 +148,34 @@ TEST(SceneFlow, PressesAndMovesOverThePictureInEachScene) {
         s.game.PicMain_MouseMove(0, 0, 50, 50);
         EXPECT_EQ(s.view.take(), scene.movesClear ? cleared : std::vector<Op>{});
     }
+}
+
+// Pointing at a site names its place and resident, in line order, on every move.
+TEST(HoverCaptions, EachSiteWritesPlaceDotAndResidentInLineOrder) {
+    for (SiteIndex i = 0; i < SiteCount; ++i) {
+        SCOPED_TRACE(i);
+        Session s;
+        s.startOnMap();
+        s.game.ImgE_MouseMove(i, 0, 0, 1.0f, 1.0f);
+        const Resident& r = Residents[static_cast<std::size_t>(i)];
+        EXPECT_EQ(s.view.take(),
+                  (std::vector<Op>{caption(0, r.place), caption(1, "・"), caption(2, r.name)}));
+        // Every further move writes them again.
+        s.game.ImgE_MouseMove(i, 1, 2, 3.0f, 4.0f);
+        EXPECT_EQ(s.view.take().size(), 3u);
+    }
+}
+
+TEST(HoverCaptions, RefusalLineIsOverwrittenByTheNextMoveOverTheSite) {
+    Session s;
+    s.startOnMap();
+    s.fight(4, 80);
+    s.game.ImgE_Click(4);
+    EXPECT_EQ(toUtf8(s.view.captions[1]), "もうここにようはない。");
+    s.game.ImgE_MouseMove(4, 0, 0, 0, 0);
+    EXPECT_EQ(toUtf8(s.view.captions[1]), "・");
+    s.game.PicMain_MouseMove(0, 0, 0, 0);
+    EXPECT_EQ(toUtf8(s.view.captions[1]), "");
 }
 
 TEST(SceneFlow, FormLoadWritesOnlyTheWelcomeLineAndLeavesEverythingElseAtZero) {
