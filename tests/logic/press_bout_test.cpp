@@ -1,6 +1,6 @@
 // Counting presses and judging a bout: the boundaries of every requirement, the presses line,
-// the presses made after a verdict, and the ceiling of the count. (Which scenes count presses at
-// all is in the scene flow's tests.)
+// and the ceiling of the count. (Which scenes count presses is in the scene flow's tests, and
+// the presses carried from a verdict to the next bout in the play-through.)
 #include "logic/site_table.h"
 #include "tests/logic/game_driver.h"
 
@@ -65,20 +65,6 @@ TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
     EXPECT_EQ(won.state().ScenePicture, 109); // the defeat is shown straight, not as a scene
     EXPECT_EQ(won.state().BeatenSum, 33);
     EXPECT_TRUE(won.state().Counting);
-}
-
-TEST(Presses, AfterAnOrdinaryVerdictAreCountedThenDroppedOnTheWayToTheMap) {
-    Session s;
-    s.startBout(0);
-    s.press(100);
-    s.game.Timer_Timer();
-    s.press(12);
-    EXPECT_EQ(s.state().Presses, 112);
-    s.game.CmdNext_Click();
-    EXPECT_EQ(s.state().Presses, 0);
-    s.game.ImgE_Click(3);
-    s.game.CmdNext_Click();
-    EXPECT_EQ(s.state().Presses, 0);
 }
 
 // The count stops at the largest 32-bit value: a press there is ignored, never wrapped.

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace gachapoko::test {
 namespace {
@@ -183,16 +184,10 @@ TEST(SceneFlow, FormLoadWritesOnlyTheWelcomeLineAndLeavesEverythingElseAtZero) {
     s.game.Form_Load();
     EXPECT_EQ(s.view.take(), (std::vector<Op>{caption(1, "ガチャポコの世界へようこそ！！")}));
     const GameState& st = s.state();
-    EXPECT_EQ(st.Scene, SceneCode::Welcome);
-    EXPECT_FALSE(st.Counting);
-    EXPECT_FALSE(st.OnMap);
-    EXPECT_EQ(st.Presses, 0);
-    EXPECT_EQ(st.BeatenSum, 0);
-    EXPECT_EQ(st.Required, 0);
-    EXPECT_EQ(st.ScenePicture, 0);
-    for (const auto& line : st.SceneLines) {
-        EXPECT_TRUE(line.empty());
-    }
+    EXPECT_EQ(std::make_tuple(st.Scene, st.Counting, st.OnMap, st.Presses, st.BeatenSum,
+                              st.Required, st.ScenePicture, st.SceneLines),
+              std::make_tuple(SceneCode::Welcome, false, false, 0, 0, 0, PictureId{0},
+                              std::array<std::u16string, 3>{}));
     for (int code = 4; code <= 9; ++code) {
         EXPECT_FALSE(st.Beaten[static_cast<SceneCode>(code)]);
     }
