@@ -31,8 +31,10 @@
 namespace gachapoko::test {
 namespace {
 
-QString presses(int count) {
-    return toQString(pressesLine(count));
+// A verdict's lines: won or lost, and the presses counted.
+std::array<QString, 3> verdict(bool won, int presses) {
+    return {toQString(won ? WonLine0 : LostLine0), toQString(won ? WonLine1 : LostLine1),
+            toQString(pressesLine(presses))};
 }
 
 std::array<QString, 3> linesOf(const SceneLinesText& lines) {
@@ -203,7 +205,7 @@ protected:
 
     const std::array<QString, 3> MapLines{QString(), toQString(MapInstruction), QString()};
 
-    void backToMap() {
+    void toMap() {
         clickNext();
         expectScene({"map", MapPicture, MapLines, false});
     }
@@ -214,13 +216,13 @@ protected:
         expectScene({"encounter", row.PictureId, linesOf(row.Lines), true});
     }
 
-    void winBout(SiteIndex site, int count, bool fast = false, Length length = Length::CutShort) {
+    // A bout won with a burst of `count` presses, from the map back to the map.
+    void winBout(SiteIndex site, int count, Length length = Length::CutShort) {
         encounter(site);
-        playBout(count, fast, length);
-        const PictureId picture = SiteTable[static_cast<std::size_t>(site)].PictureId;
-        expectScene(
-            {"won", picture, {toQString(WonLine0), toQString(WonLine1), presses(count)}, true});
-        backToMap();
+        playBout(count, true, length);
+        expectScene({"won", SiteTable[static_cast<std::size_t>(site)].PictureId,
+                     verdict(true, count), true});
+        toMap();
     }
 
     std::unique_ptr<XClient> m_input;
@@ -231,8 +233,7 @@ protected:
 TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     expectScene({"welcome", TitlePicture, {QString(), toQString(WelcomeLine), QString()}, true});
 
-    clickNext();
-    expectScene({"map", MapPicture, MapLines, false});
+    toMap();
 
     // Pointing at the forest names it; the bare map clears the names again.
     hover(BareMap);
@@ -248,10 +249,10 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     // The goddess only gives her hint while opponents remain.
     clickSite(GoddessSite);
     expectScene({"goddess-hint", GoddessPicture, linesOf(GoddessHintLines), true});
-    backToMap();
+    toMap();
 
     // The forest falls to a burst of 2000 presses of both buttons, far faster than a hand.
-    winBout(0, 2000, true, Length::TenSeconds);
+    winBout(0, 2000, Length::TenSeconds);
 
     // A beaten place refuses the visit; pointing at it on the way has named it.
     clickSite(0);
@@ -264,15 +265,12 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     // Too few presses lose; the mountain is fought again and beaten.
     encounter(1);
     playBout(40, false);
-    expectScene({"lost",
-                 SiteTable[1].PictureId,
-                 {toQString(LostLine0), toQString(LostLine1), presses(40)},
-                 true});
-    backToMap();
-    winBout(1, 130, true);
-    winBout(3, 115, true);
-    winBout(4, 85, true);
-    winBout(5, 135, true);
+    expectScene({"lost", SiteTable[1].PictureId, verdict(false, 40), true});
+    toMap();
+    winBout(1, 130);
+    winBout(3, 115);
+    winBout(4, 85);
+    winBout(5, 135);
     EXPECT_EQ(m_frm->gameState().BeatenSum, AllFiveBeatenSum);
 
     // With all five beaten the goddess shows her true face.
@@ -283,10 +281,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     expectScene({"final-opponent", FinalOpponentPicture, finalLines, true});
 
     playBout(60, true);
-    expectScene({"final-lost",
-                 FinalOpponentPicture,
-                 {toQString(LostLine0), toQString(LostLine1), presses(60)},
-                 true});
+    expectScene({"final-lost", FinalOpponentPicture, verdict(false, 60), true});
     playBout(170, true, Length::TenSeconds);
     expectScene(
         {"final-beaten", FinalOpponentBeatenPicture, linesOf(FinalOpponentBeatenLines), true});
