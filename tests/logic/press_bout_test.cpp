@@ -46,14 +46,8 @@ TEST(Verdict, OrdinaryOpponentIsBeatenExactlyAtTheRequirement) {
     }
 }
 
-TEST(Verdict, FinalOpponentNeedsOneHundredAndSixty) {
-    Session lost;
-    lost.finalBout(159);
-    lost.game.Timer_Timer();
-    EXPECT_EQ(lost.view.take(), verdict(false, 159));
-    EXPECT_EQ(lost.state().Scene, SceneCode::FinalOpponent);
-    EXPECT_EQ(lost.view.picture, 109);
-
+// Exactly 160 beat him (159 lose in the play-through): his defeat is shown at once.
+TEST(Verdict, FinalOpponentIsBeatenAtOneHundredAndSixty) {
     Session won;
     won.finalBout(160);
     won.game.Timer_Timer();
