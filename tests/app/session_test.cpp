@@ -230,11 +230,9 @@ TEST(RuntimeDirLoan, ASignalThatEndsTheProgramMeanwhileLeavesNothing) {
             }
             int status = 0;
             ASSERT_EQ(waitpid(child, &status, 0), child);
-            if (ignored) {
-                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 3) << status;
-            } else {
-                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-            }
+            EXPECT_TRUE(ignored ? WIFEXITED(status) && WEXITSTATUS(status) == 3
+                                : WIFSIGNALED(status) && WTERMSIG(status) == signal)
+                << status;
             EXPECT_TRUE(fs::is_empty(temp));
         }
     }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -23,22 +24,19 @@ namespace gachapoko::test {
 namespace {
 
 // Little-endian fields, as a client that sent 'l' reads them.
-class Bytes {
-public:
+struct Bytes {
+    std::vector<std::uint8_t> bytes;
+
     Bytes& u8(std::uint8_t value) {
-        m_bytes.push_back(value);
+        bytes.push_back(value);
         return *this;
     }
     Bytes& u16(std::uint16_t value) { return u8(value & 0xff).u8(value >> 8); }
     Bytes& u32(std::uint32_t value) { return u16(value & 0xffff).u16(value >> 16); }
     Bytes& zeros(int count) {
-        m_bytes.insert(m_bytes.end(), static_cast<std::size_t>(count), 0);
+        bytes.insert(bytes.end(), static_cast<std::size_t>(count), 0);
         return *this;
     }
-    const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
-
-private:
-    std::vector<std::uint8_t> m_bytes;
 };
 
 std::vector<std::uint8_t> setupReply() {
@@ -55,26 +53,9 @@ std::vector<std::uint8_t> setupReply() {
     body.u32(0x21).u8(4).u8(8).u16(256);     // a TrueColor visual
     body.u32(0xff0000).u32(0xff00).u32(0xff).zeros(4);
     Bytes reply;
-    reply.u8(1).u8(0).u16(11).u16(0).u16(static_cast<std::uint16_t>(body.bytes().size() / 4));
-    std::vector<std::uint8_t> all = reply.bytes();
-    all.insert(all.end(), body.bytes().begin(), body.bytes().end());
-    return all;
-}
-
-bool readFully(int fd, std::uint8_t* into, std::size_t size) {
-    while (size > 0) {
-        pollfd readable{fd, POLLIN, 0};
-        if (poll(&readable, 1, 10000) != 1) {
-            return false;
-        }
-        const ssize_t got = read(fd, into, size);
-        if (got <= 0) {
-            return false;
-        }
-        into += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
+    reply.u8(1).u8(0).u16(11).u16(0).u16(static_cast<std::uint16_t>(body.bytes.size() / 4));
+    reply.bytes.insert(reply.bytes.end(), body.bytes.begin(), body.bytes.end());
+    return reply.bytes;
 }
 
 // An X server that accepts one client, completes the connection set-up and then drops it: what
@@ -116,22 +97,26 @@ private:
     // nothing.
     void serveOnce() {
         pollfd waiting{m_listener, POLLIN, 0};
-        if (poll(&waiting, 1, 30000) != 1) {
-            return;
-        }
-        const int client = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+        const int client = poll(&waiting, 1, 30000) == 1
+                               ? accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC)
+                               : -1;
         if (client < 0) {
             return;
         }
+        // Each read gives up after ten seconds.
+        const timeval patience{10, 0};
+        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+        const auto receive = [client](std::uint8_t* into, std::size_t size) {
+            return recv(client, into, size, MSG_WAITALL) == static_cast<ssize_t>(size);
+        };
         // The set-up request: byte order, protocol version, then the authorisation name and data.
         std::uint8_t request[12];
-        if (readFully(client, request, sizeof request)) {
+        if (receive(request, sizeof request) && request[0] == 'l') {
             const auto field = [&](int at) { return request[at] | request[at + 1] << 8; };
             const auto padded = [](int length) { return (length + 3) / 4 * 4; };
             std::vector<std::uint8_t> authorisation(
                 static_cast<std::size_t>(padded(field(6)) + padded(field(8))));
-            if (request[0] == 'l' &&
-                readFully(client, authorisation.data(), authorisation.size())) {
+            if (receive(authorisation.data(), authorisation.size())) {
                 const std::vector<std::uint8_t> reply = setupReply();
                 static_cast<void>(write(client, reply.data(), reply.size()));
             }
