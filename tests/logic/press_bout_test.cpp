@@ -68,12 +68,10 @@ TEST(Presses, StopAtTheLargestCount) {
     const std::int32_t max = std::numeric_limits<std::int32_t>::max();
     // Two billion presses would take minutes: start the count just below its ceiling.
     const_cast<GameState&>(s.state()).Presses = max - 1;
-    s.game.PicMain_Click();
+    s.press(1);
     EXPECT_EQ(s.state().Presses, max);
-    s.game.PicMain_Click();
-    s.game.PicMain_DblClick();
+    s.press(2); // a click and a double click
     EXPECT_EQ(s.state().Presses, max);
-    s.view.take();
     s.game.Timer_Timer();
     EXPECT_EQ(toUtf8(s.view.captions[2]), "押した回数　2147483647");
     EXPECT_EQ(toUtf8(s.view.captions[0]), "おまえ強いな。");

@@ -193,18 +193,6 @@ TEST(SceneFlow, FormLoadWritesOnlyTheWelcomeLineAndLeavesEverythingElseAtZero) {
     }
 }
 
-TEST(SceneFlow, GoddessKeepsTheLastEncountersPictureRequirementAndLines) {
-    Session s;
-    s.startBout(1);
-    s.game.Timer_Timer();
-    s.game.CmdNext_Click();
-    s.game.ImgE_Click(2);
-    EXPECT_EQ(s.state().ScenePicture, 103);
-    EXPECT_EQ(s.state().Required, 120);
-    EXPECT_EQ(toUtf8(s.state().SceneLines[0]), "まだまだだな。");
-    EXPECT_TRUE(s.state().Counting);
-}
-
 TEST(SceneFlow, SiteIndexOutsideTheMapDoesNothing) {
     for (int index : {-1, 6, 7, 32767, -32768}) {
         SCOPED_TRACE(index);
