@@ -41,6 +41,11 @@ std::array<QString, 3> linesOf(const SceneLinesText& lines) {
     return {toQString(lines[0]), toQString(lines[1]), toQString(lines[2])};
 }
 
+// The forest's place and resident, as pointing at it shows them, with `middle` between them.
+std::array<QString, 3> forestLines(std::u16string_view middle) {
+    return {toQString(SiteTable[0].Place), toQString(middle), toQString(SiteTable[0].Resident)};
+}
+
 // Points inside each site, in picture pixels, and a point on the bare map.
 constexpr std::array<QPoint, SiteCount> InSite = {
     {{30, 20}, {150, 35}, {90, 78}, {160, 120}, {25, 120}, {100, 185}}};
@@ -203,11 +208,9 @@ protected:
         EXPECT_FALSE(m_frm->timer().isActive());
     }
 
-    const std::array<QString, 3> MapLines{QString(), toQString(MapInstruction), QString()};
-
     void toMap() {
         clickNext();
-        expectScene({"map", MapPicture, MapLines, false});
+        expectScene({"map", MapPicture, {QString(), toQString(MapInstruction), QString()}, false});
     }
 
     void encounter(SiteIndex site) {
@@ -238,11 +241,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     // Pointing at the forest names it; the bare map clears the names again.
     hover(BareMap);
     hover(InSite[0]);
-    expectScene({"map-forest",
-                 MapPicture,
-                 {toQString(SiteTable[0].Place), toQString(HoverSeparator),
-                  toQString(SiteTable[0].Resident)},
-                 false});
+    expectScene({"map-forest", MapPicture, forestLines(HoverSeparator), false});
     hover(BareMap);
     ASSERT_TRUE(waitForLines({QString(), QString(), QString()}));
 
@@ -256,11 +255,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
 
     // A beaten place refuses the visit; pointing at it on the way has named it.
     clickSite(0);
-    expectScene(
-        {"refused",
-         MapPicture,
-         {toQString(SiteTable[0].Place), toQString(RefusalLine), toQString(SiteTable[0].Resident)},
-         false});
+    expectScene({"refused", MapPicture, forestLines(RefusalLine), false});
 
     // Too few presses lose; the mountain is fought again and beaten.
     encounter(1);
@@ -277,8 +272,7 @@ TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     clickSite(GoddessSite);
     expectScene({"goddess-revealed", GoddessPicture, linesOf(GoddessRevealLines), true});
     clickNext();
-    const std::array<QString, 3> finalLines = linesOf(FinalOpponentLines);
-    expectScene({"final-opponent", FinalOpponentPicture, finalLines, true});
+    expectScene({"final-opponent", FinalOpponentPicture, linesOf(FinalOpponentLines), true});
 
     playBout(60, true);
     expectScene({"final-lost", FinalOpponentPicture, verdict(false, 60), true});
