@@ -10,8 +10,7 @@
 namespace gachapoko::test {
 namespace {
 
-const std::vector<Op> MapShown = seq({allSites(false),
-                                      {picture(102), caption(0, ""), caption(2, ""),
+const std::vector<Op> MapShown = seq({{picture(102), caption(0, ""), caption(2, ""),
                                        caption(1, "行きたい場所を選んで下さい"), next(false)},
                                       allSites(true)});
 
@@ -28,7 +27,7 @@ struct Transition {
     std::string name;
     std::function<void(Session&)> setUp; // brings the game to the state before the input
     SiteIndex clickOn;
-    std::vector<Op> expected;
+    std::vector<Op> expected; // after the six sites switched off
     SceneCode sceneAfter;
 };
 
@@ -37,19 +36,17 @@ std::vector<Transition> transitions() {
         {"welcome, Next: the map", [](Session& s) { s.start(); }, OnNext, MapShown,
          SceneCode::MapFirstReached},
         {"map with all five beaten, click on the lake: the goddess reveals herself",
-         [](Session& s) { s.beatAllFive(); }, 2,
-         seq({allSites(false), shown(108, RevealLines, true)}), SceneCode::GoddessRevealed},
+         [](Session& s) { s.beatAllFive(); }, 2, shown(108, RevealLines, true),
+         SceneCode::GoddessRevealed},
         {"map, click on a beaten site: refused",
          [](Session& s) {
              s.startOnMap();
              s.fight(3, 110);
          },
-         3, seq({allSites(false), {caption(1, "もうここにようはない。")}, allSites(true)}),
-         SceneCode::Town},
+         3, seq({{caption(1, "もうここにようはない。")}, allSites(true)}), SceneCode::Town},
         {"encounter, Next: the bout starts", [](Session& s) { s.meet(4); }, OnNext,
-         seq({allSites(false),
-              {next(false), timer(10000), caption(0, ""),
-               caption(1, "＊マウスの左右ボタンを何回も押せ＊"), caption(2, "")}}),
+         std::vector<Op>{next(false), timer(10000), caption(0, ""),
+                         caption(1, "＊マウスの左右ボタンを何回も押せ＊"), caption(2, "")},
          SceneCode::Houses},
         {"verdict, Next: back to the map",
          [](Session& s) {
@@ -60,26 +57,25 @@ std::vector<Transition> transitions() {
         {"goddess's hint, Next: back to the map", [](Session& s) { s.meet(2); }, OnNext, MapShown,
          SceneCode::GoddessHint},
         {"goddess revealed, Next: the final opponent", [](Session& s) { s.revealGoddess(); },
-         OnNext, seq({allSites(false), shown(109, FinalLines, true)}), SceneCode::FinalOpponent},
+         OnNext, shown(109, FinalLines, true), SceneCode::FinalOpponent},
         {"final opponent, Next: the final bout starts with the captions untouched",
          [](Session& s) { s.meetFinalOpponent(); }, OnNext,
-         seq({allSites(false), {next(false), timer(10000)}}), SceneCode::FinalOpponent},
+         std::vector<Op>{next(false), timer(10000)}, SceneCode::FinalOpponent},
         {"final opponent beaten, Next: the closing screen",
          [](Session& s) {
              s.finalBout(160);
              s.game.Timer_Timer();
          },
-         OnNext, seq({allSites(false), shown(111, {"", "制作：Q.R.Z.T.", ""}, false)}),
-         SceneCode::FinalOpponentBeaten},
+         OnNext, shown(111, {"", "制作：Q.R.Z.T.", ""}, false), SceneCode::FinalOpponentBeaten},
         {"map, Next (never shown there): only the sites are switched off",
-         [](Session& s) { s.startOnMap(); }, OnNext, allSites(false), SceneCode::MapFirstReached},
+         [](Session& s) { s.startOnMap(); }, OnNext, std::vector<Op>{}, SceneCode::MapFirstReached},
     };
     // A click on each site of the map meets its resident; at the lake, the goddess's hint.
     for (SiteIndex site = 0; site < SiteCount; ++site) {
         const Resident& r = Residents[static_cast<std::size_t>(site)];
-        all.push_back(
-            {std::string("map, click on the site of ") + r.name, [](Session& s) { s.startOnMap(); },
-             site, seq({allSites(false), shown(r.picture, r.lines, true)}), sceneCodeOfSite(site)});
+        all.push_back({std::string("map, click on the site of ") + r.name,
+                       [](Session& s) { s.startOnMap(); }, site, shown(r.picture, r.lines, true),
+                       sceneCodeOfSite(site)});
     }
     return all;
 }
@@ -91,7 +87,8 @@ TEST(SceneFlow, EachTransitionPerformsItsOperationsInOrder) {
         t.setUp(s);
         s.view.take();
         t.clickOn == OnNext ? s.game.CmdNext_Click() : s.game.ImgE_Click(t.clickOn);
-        EXPECT_EQ(s.view.take(), t.expected);
+        // Every click first switches the six sites off, one by one.
+        EXPECT_EQ(s.view.take(), seq({allSites(false), t.expected}));
         EXPECT_EQ(s.state().Scene, t.sceneAfter);
         // The map and counting never go together once a handler has finished.
         EXPECT_FALSE(s.state().OnMap && s.state().Counting);
