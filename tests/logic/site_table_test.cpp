@@ -3,6 +3,7 @@
 #include "logic/site_table.h"
 #include "tests/logic/game_driver.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace gachapoko::test {
@@ -49,14 +50,9 @@ TEST(SiteTable, SpecialCharactersAreTheExactCodePoints) {
     EXPECT_EQ(SiteTable[3].Lines[0], u"なんだオメェ\uFF1F");
 }
 
-// Which site's region holds the picture pixel, or -1 for the bare map.
-int siteAt(int x, int y) {
-    for (std::size_t site = 0; site < SiteTable.size(); ++site) {
-        if (SiteTable[site].Region.contains(x, y)) {
-            return static_cast<int>(site);
-        }
-    }
-    return -1;
+// Whether a site's region holds the picture pixel.
+auto holding(int x, int y) {
+    return [x, y](const SiteRow& row) { return row.Region.contains(x, y); };
 }
 
 TEST(SiteTable, RegionsNeverOverlapAndStayOnThePicture) {
@@ -71,11 +67,7 @@ TEST(SiteTable, RegionsNeverOverlapAndStayOnThePicture) {
     }
     for (int y = 0; y <= 200; ++y) {
         for (int x = 0; x < 200; ++x) {
-            int holders = 0;
-            for (const SiteRow& row : SiteTable) {
-                holders += row.Region.contains(x, y) ? 1 : 0;
-            }
-            ASSERT_LE(holders, 1) << x << "," << y;
+            ASSERT_LE(std::ranges::count_if(SiteTable, holding(x, y)), 1) << x << "," << y;
         }
     }
 }
@@ -91,7 +83,9 @@ TEST(SiteTable, RegionEdgesFallOnTheRightPixels) {
              {120, 93, 2},   {124, 99, 3},  {199, 148, 3}, {123, 120, -1}, {0, 88, 4},
              {57, 151, 4},   {58, 120, -1}, {0, 168, 5},   {195, 199, 5},  {196, 190, -1},
              {199, 199, -1}, {100, 160, -1}}) {
-        EXPECT_EQ(siteAt(p.x, p.y), p.site) << p.x << "," << p.y;
+        const auto site = std::ranges::find_if(SiteTable, holding(p.x, p.y));
+        EXPECT_EQ(site == SiteTable.end() ? -1 : site - SiteTable.begin(), p.site)
+            << p.x << "," << p.y;
     }
 }
 
