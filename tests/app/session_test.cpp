@@ -42,13 +42,15 @@ public:
         fs::create_symlink(target, path(name));
         return path(name);
     }
-    void socketAt(const std::string& name) {
+    // A directory of mode 0700 holding a socket named bus.
+    std::string dirWithBus(const std::string& name) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
-        path(name).copy(address.sun_path, sizeof address.sun_path - 1);
+        (dir(name) + "/bus").copy(address.sun_path, sizeof address.sun_path - 1);
         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << name;
         close(fd);
+        return path(name);
     }
     std::string path(const std::string& name) const { return (m_root.path() / name).string(); }
 
@@ -73,13 +75,10 @@ SessionLookups lookupsOf(const Session& session) {
 
 TEST(SessionBus, IsTheGivenOneElseTheOneLibdbusWouldFindWithoutStartingAnything) {
     Scratch scratch;
-    const std::string runtime = scratch.dir("runtime");
-    ASSERT_NO_FATAL_FAILURE(scratch.socketAt("runtime/bus"));
-    const std::string user = scratch.dir("user");
-    ASSERT_NO_FATAL_FAILURE(scratch.socketAt("user/bus"));
+    const std::string runtime = scratch.dirWithBus("runtime");
+    const std::string user = scratch.dirWithBus("user");
     // Every byte outside [-0-9A-Za-z_/.\*] is escaped, or the name would add transports.
-    scratch.dir("x;unixexec:path=%2c,=");
-    ASSERT_NO_FATAL_FAILURE(scratch.socketAt("x;unixexec:path=%2c,=/bus"));
+    scratch.dirWithBus("x;unixexec:path=%2c,=");
     scratch.dir("linked");
     scratch.link("linked/bus", runtime + "/bus");
     const std::string runtimeBus = "unix:path=" + runtime + "/bus";
@@ -230,11 +229,9 @@ TEST(RuntimeDirLoan, ASignalThatEndsTheProgramMeanwhileLeavesNothing) {
             }
             int status = 0;
             ASSERT_EQ(waitpid(child, &status, 0), child);
-            if (ignored) {
-                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 3) << status;
-            } else {
-                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-            }
+            EXPECT_TRUE(ignored ? WIFEXITED(status) && WEXITSTATUS(status) == 3
+                                : WIFSIGNALED(status) && WTERMSIG(status) == signal)
+                << status;
             EXPECT_TRUE(fs::is_empty(temp));
         }
     }

@@ -31,12 +31,19 @@
 namespace gachapoko::test {
 namespace {
 
-QString presses(int count) {
-    return toQString(pressesLine(count));
+// A verdict's lines: won or lost, and the presses counted.
+std::array<QString, 3> verdict(bool won, int presses) {
+    return {toQString(won ? WonLine0 : LostLine0), toQString(won ? WonLine1 : LostLine1),
+            toQString(pressesLine(presses))};
 }
 
 std::array<QString, 3> linesOf(const SceneLinesText& lines) {
     return {toQString(lines[0]), toQString(lines[1]), toQString(lines[2])};
+}
+
+// The forest's place and resident, as pointing at it shows them, with `middle` between them.
+std::array<QString, 3> forestLines(std::u16string_view middle) {
+    return {toQString(SiteTable[0].Place), toQString(middle), toQString(SiteTable[0].Resident)};
 }
 
 // Points inside each site, in picture pixels, and a point on the bare map.
@@ -201,11 +208,9 @@ protected:
         EXPECT_FALSE(m_frm->timer().isActive());
     }
 
-    const std::array<QString, 3> MapLines{QString(), toQString(MapInstruction), QString()};
-
-    void backToMap() {
+    void toMap() {
         clickNext();
-        expectScene({"map", MapPicture, MapLines, false});
+        expectScene({"map", MapPicture, {QString(), toQString(MapInstruction), QString()}, false});
     }
 
     void encounter(SiteIndex site) {
@@ -214,13 +219,13 @@ protected:
         expectScene({"encounter", row.PictureId, linesOf(row.Lines), true});
     }
 
-    void winBout(SiteIndex site, int count, bool fast = false, Length length = Length::CutShort) {
+    // A bout won with a burst of `count` presses, from the map back to the map.
+    void winBout(SiteIndex site, int count, Length length = Length::CutShort) {
         encounter(site);
-        playBout(count, fast, length);
-        const PictureId picture = SiteTable[static_cast<std::size_t>(site)].PictureId;
-        expectScene(
-            {"won", picture, {toQString(WonLine0), toQString(WonLine1), presses(count)}, true});
-        backToMap();
+        playBout(count, true, length);
+        expectScene({"won", SiteTable[static_cast<std::size_t>(site)].PictureId,
+                     verdict(true, count), true});
+        toMap();
     }
 
     std::unique_ptr<XClient> m_input;
@@ -231,62 +236,46 @@ protected:
 TEST_F(PlayThrough, WholeGameFromWelcomeToClosingScreen) {
     expectScene({"welcome", TitlePicture, {QString(), toQString(WelcomeLine), QString()}, true});
 
-    clickNext();
-    expectScene({"map", MapPicture, MapLines, false});
+    toMap();
 
     // Pointing at the forest names it; the bare map clears the names again.
     hover(BareMap);
     hover(InSite[0]);
-    expectScene({"map-forest",
-                 MapPicture,
-                 {toQString(SiteTable[0].Place), toQString(HoverSeparator),
-                  toQString(SiteTable[0].Resident)},
-                 false});
+    expectScene({"map-forest", MapPicture, forestLines(HoverSeparator), false});
     hover(BareMap);
     ASSERT_TRUE(waitForLines({QString(), QString(), QString()}));
 
     // The goddess only gives her hint while opponents remain.
     clickSite(GoddessSite);
     expectScene({"goddess-hint", GoddessPicture, linesOf(GoddessHintLines), true});
-    backToMap();
+    toMap();
 
     // The forest falls to a burst of 2000 presses of both buttons, far faster than a hand.
-    winBout(0, 2000, true, Length::TenSeconds);
+    winBout(0, 2000, Length::TenSeconds);
 
     // A beaten place refuses the visit; pointing at it on the way has named it.
     clickSite(0);
-    expectScene(
-        {"refused",
-         MapPicture,
-         {toQString(SiteTable[0].Place), toQString(RefusalLine), toQString(SiteTable[0].Resident)},
-         false});
+    expectScene({"refused", MapPicture, forestLines(RefusalLine), false});
 
     // Too few presses lose; the mountain is fought again and beaten.
     encounter(1);
     playBout(40, false);
-    expectScene({"lost",
-                 SiteTable[1].PictureId,
-                 {toQString(LostLine0), toQString(LostLine1), presses(40)},
-                 true});
-    backToMap();
-    winBout(1, 130, true);
-    winBout(3, 115, true);
-    winBout(4, 85, true);
-    winBout(5, 135, true);
+    expectScene({"lost", SiteTable[1].PictureId, verdict(false, 40), true});
+    toMap();
+    winBout(1, 130);
+    winBout(3, 115);
+    winBout(4, 85);
+    winBout(5, 135);
     EXPECT_EQ(m_frm->gameState().BeatenSum, AllFiveBeatenSum);
 
     // With all five beaten the goddess shows her true face.
     clickSite(GoddessSite);
     expectScene({"goddess-revealed", GoddessPicture, linesOf(GoddessRevealLines), true});
     clickNext();
-    const std::array<QString, 3> finalLines = linesOf(FinalOpponentLines);
-    expectScene({"final-opponent", FinalOpponentPicture, finalLines, true});
+    expectScene({"final-opponent", FinalOpponentPicture, linesOf(FinalOpponentLines), true});
 
     playBout(60, true);
-    expectScene({"final-lost",
-                 FinalOpponentPicture,
-                 {toQString(LostLine0), toQString(LostLine1), presses(60)},
-                 true});
+    expectScene({"final-lost", FinalOpponentPicture, verdict(false, 60), true});
     playBout(170, true, Length::TenSeconds);
     expectScene(
         {"final-beaten", FinalOpponentBeatenPicture, linesOf(FinalOpponentBeatenLines), true});

@@ -13,6 +13,42 @@ namespace gachapoko::test {
 // The sites of the five ordinary opponents; site 2 is the goddess's.
 inline constexpr std::array<SiteIndex, 5> OrdinarySites = {0, 1, 3, 4, 5};
 
+using Lines = std::array<const char*, 3>;
+
+// Who the player meets at each site, written out here rather than read from the game's own
+// table: the picture, the presses that win a bout (0 for the goddess, who never fights), the
+// place and resident the hover captions name, and the three lines of the encounter (at the lake,
+// the goddess's hint).
+struct Resident {
+    int picture;
+    int required;
+    const char* place;
+    const char* name;
+    Lines lines;
+};
+
+inline const std::array<Resident, SiteCount> Residents = {{
+    {104, 100, "森林", "ドワーフ", "オレはドワーフだ！！", "ここに来たからには勝負しろ！！",
+     "いくぞ！！！"},
+    {103, 120, "山", "力士", "今、けいこ中でごわす！！", "じゃましたからには勝負しろごわす！！",
+     "いくでごわすよ！！"},
+    {108, 0, "湖", "女神", "私は女神よ！！", "全ての敵を倒したらもう一度来てね！",
+     "じゃ、がんばってね！！"},
+    {105, 110, "街", "若者", "なんだオメェ？", "オレと勝負してぇのか？", "それならいくぞ！！"},
+    {107, 80, "住宅", "次男", "だれ？今、お留守番しているんだ。", "早く行かないと痛い目にあうよ。",
+     "殴るからね！！"},
+    {106, 130, "海岸", "長男", "人生ってせつないよ．．．。", "海を見ていると勝負したくなる。",
+     "だから勝負しよう！！"},
+}};
+
+// The goddess revealed, the final opponent met and the final opponent beaten.
+inline const Lines RevealLines = {"あなたは街を救ってくれました", "これで私も変身できます",
+                                  "おまえを殺すために・・・"};
+inline const Lines FinalLines = {"今まで倒さした敵は全て俺の敵だ！", "かんしゃしてるぜ！だが．．",
+                                 "おまえを殺して終わりだ！！！"};
+inline const Lines FinalBeatenLines = {"な、なぜ俺が負ける．．", "なぜだ～～～！！",
+                                       "オレの１００万年の野望が～．．"};
+
 struct Session {
     RecordingView view;
     Game game{view};
@@ -34,11 +70,7 @@ struct Session {
     // `count` presses as the window reports them: a quick run alternates click and double click.
     void press(int count) {
         for (int i = 0; i < count; ++i) {
-            if (i % 2 == 0) {
-                game.PicMain_Click();
-            } else {
-                game.PicMain_DblClick();
-            }
+            i % 2 == 0 ? game.PicMain_Click() : game.PicMain_DblClick();
         }
     }
 
@@ -60,10 +92,23 @@ struct Session {
         }
     }
 
-    // From the start to the final opponent's lines, "Next" shown.
-    void meetFinalOpponent() {
+    // From the start to the scene of `site`: its resident's lines, or the goddess's hint.
+    void meet(SiteIndex site) {
+        startOnMap();
+        game.ImgE_Click(site);
+        view.take();
+    }
+
+    // From the start to the goddess revealed, all five beaten.
+    void revealGoddess() {
         beatAllFive();
         game.ImgE_Click(2);
+        view.take();
+    }
+
+    // From the start to the final opponent's lines, "Next" shown.
+    void meetFinalOpponent() {
+        revealGoddess();
         game.CmdNext_Click();
         view.take();
     }
@@ -79,8 +124,7 @@ struct Session {
 
     // From the start into the bout with the opponent of `site`, nothing pressed yet.
     void startBout(SiteIndex site) {
-        startOnMap();
-        game.ImgE_Click(site);
+        meet(site);
         game.CmdNext_Click();
         view.take();
     }

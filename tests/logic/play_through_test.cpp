@@ -10,7 +10,7 @@ namespace {
 
 struct Screen {
     int picture;
-    std::array<const char*, 3> captions;
+    Lines captions;
     bool next;
     bool sites; // all six enabled (true) or all disabled (false)
     int timer;
@@ -22,47 +22,17 @@ void expectScreen(const RecordingView& view, const Screen& want) {
         EXPECT_EQ(toUtf8(view.captions[line]), want.captions[line]) << "line " << line;
     }
     EXPECT_EQ(view.nextVisible, want.next);
-    for (bool enabled : view.sitesEnabled) {
-        EXPECT_EQ(enabled, want.sites);
-    }
+    EXPECT_EQ(std::count(view.sitesEnabled.begin(), view.sitesEnabled.end(), want.sites), 6);
     EXPECT_EQ(view.timerInterval, want.timer);
 }
 
 const char* const Map = "行きたい場所を選んで下さい";
 const char* const Bout = "＊マウスの左右ボタンを何回も押せ＊";
 
-struct Opponent {
-    SiteIndex site;
-    int picture;
-    int required;
-    std::array<const char*, 3> lines;
-};
-
-const std::array<Opponent, 5> Opponents = {{
-    {0, 104, 100, {"オレはドワーフだ！！", "ここに来たからには勝負しろ！！", "いくぞ！！！"}},
-    {1,
-     103,
-     120,
-     {"今、けいこ中でごわす！！", "じゃましたからには勝負しろごわす！！", "いくでごわすよ！！"}},
-    {3, 105, 110, {"なんだオメェ？", "オレと勝負してぇのか？", "それならいくぞ！！"}},
-    {4,
-     107,
-     80,
-     {"だれ？今、お留守番しているんだ。", "早く行かないと痛い目にあうよ。", "殴るからね！！"}},
-    {5,
-     106,
-     130,
-     {"人生ってせつないよ．．．。", "海を見ていると勝負したくなる。", "だから勝負しよう！！"}},
-}};
-
-const Opponent& opponentAt(SiteIndex site) {
-    return *std::find_if(Opponents.begin(), Opponents.end(),
-                         [site](const Opponent& o) { return o.site == site; });
-}
-
 // One encounter from the map: meet, bout with `presses`, verdict, back to the map.
-void playBout(Session& s, const Opponent& o, int presses) {
-    s.game.ImgE_Click(o.site);
+void playBout(Session& s, SiteIndex site, int presses) {
+    const Resident& o = Residents[static_cast<std::size_t>(site)];
+    s.game.ImgE_Click(site);
     expectScreen(s.view, {o.picture, o.lines, true, false, 0});
     s.game.CmdNext_Click();
     expectScreen(s.view, {o.picture, {"", Bout, ""}, false, false, 10000});
@@ -70,12 +40,9 @@ void playBout(Session& s, const Opponent& o, int presses) {
     s.game.Timer_Timer();
     const std::string count = "押した回数　" + std::to_string(presses);
     const bool won = presses >= o.required;
-    expectScreen(s.view, {o.picture,
-                          {won ? "おまえ強いな。" : "まだまだだな。",
-                           won ? "またこいよ！！" : "いつでもかかってきな！！", count.c_str()},
-                          true,
-                          false,
-                          0});
+    const Lines verdict = {won ? "おまえ強いな。" : "まだまだだな。",
+                           won ? "またこいよ！！" : "いつでもかかってきな！！", count.c_str()};
+    expectScreen(s.view, {o.picture, verdict, true, false, 0});
     s.game.CmdNext_Click();
     expectScreen(s.view, {102, {"", Map, ""}, false, true, 0});
 }
@@ -89,31 +56,31 @@ void playWholeGame(const std::array<SiteIndex, 5>& order) {
 
     // The goddess only hints while opponents remain.
     s.game.ImgE_Click(2);
-    expectScreen(
-        s.view, {108,
-                 {"私は女神よ！！", "全ての敵を倒したらもう一度来てね！", "じゃ、がんばってね！！"},
-                 true,
-                 false,
-                 0});
+    expectScreen(s.view, {108, Residents[2].lines, true, false, 0});
     s.game.CmdNext_Click();
     expectScreen(s.view, {102, {"", Map, ""}, false, true, 0});
 
     int expectedSum = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const Opponent& o = opponentAt(order[i]);
+        const int required = Residents[static_cast<std::size_t>(order[i])].required;
         if (i == 1) {
-            playBout(s, o, o.required - 1); // lose once, then come back
+            playBout(s, order[i], required - 1); // lose once, then come back
         }
-        playBout(s, o, o.required + static_cast<int>(i));
-        expectedSum += o.site + 4;
+        playBout(s, order[i], required + static_cast<int>(i));
+        expectedSum += order[i] + 4;
         EXPECT_EQ(s.state().BeatenSum, expectedSum);
 
         // A beaten site refuses a second visit.
-        s.game.ImgE_Click(o.site);
+        s.game.ImgE_Click(order[i]);
         expectScreen(s.view, {102, {"", "もうここにようはない。", ""}, false, true, 0});
         if (i < order.size() - 1) {
+            // The goddess's hint keeps the last encounter's picture, requirement and verdict.
             s.game.ImgE_Click(2);
             EXPECT_EQ(s.state().Scene, SceneCode::GoddessHint);
+            EXPECT_EQ(s.state().ScenePicture,
+                      Residents[static_cast<std::size_t>(order[i])].picture);
+            EXPECT_EQ(s.state().Required, required);
+            EXPECT_EQ(toUtf8(s.state().SceneLines[0]), "おまえ強いな。");
             s.game.CmdNext_Click();
         }
     }
@@ -121,36 +88,27 @@ void playWholeGame(const std::array<SiteIndex, 5>& order) {
     EXPECT_FALSE(s.state().Beaten[SceneCode::GoddessHint]);
 
     s.game.ImgE_Click(2);
-    expectScreen(s.view, {108,
-                          {"あなたは街を救ってくれました", "これで私も変身できます",
-                           "おまえを殺すために・・・"},
-                          true,
-                          false,
-                          0});
+    expectScreen(s.view, {108, RevealLines, true, false, 0});
     s.press(10);
     s.game.CmdNext_Click();
-    const std::array<const char*, 3> finalLines = {"今まで倒さした敵は全て俺の敵だ！",
-                                                   "かんしゃしてるぜ！だが．．",
-                                                   "おまえを殺して終わりだ！！！"};
-    expectScreen(s.view, {109, finalLines, true, false, 0});
+    expectScreen(s.view, {109, FinalLines, true, false, 0});
     s.press(20);
     s.game.CmdNext_Click();
-    expectScreen(s.view, {109, finalLines, false, false, 10000});
+    expectScreen(s.view, {109, FinalLines, false, false, 10000});
     s.press(100);
     s.game.Timer_Timer(); // 130 in all: lost
-    const std::array<const char*, 3> lostLines = {"まだまだだな。", "いつでもかかってきな！！",
-                                                  "押した回数　130"};
-    expectScreen(s.view, {109, lostLines, true, false, 0});
+    const Lines lost = {"まだまだだな。", "いつでもかかってきな！！", "押した回数　130"};
+    expectScreen(s.view, {109, lost, true, false, 0});
+    s.press(70); // between the verdict and "Next": they count towards the next bout
     s.game.CmdNext_Click();
-    expectScreen(s.view, {109, lostLines, false, false, 10000}); // the lost verdict stays up
-    s.press(161);
+    expectScreen(s.view, {109, lost, false, false, 10000}); // the lost verdict stays up
+    s.press(89);
+    s.game.Timer_Timer(); // 159: lost again
+    expectScreen(s.view, {109, {lost[0], lost[1], "押した回数　159"}, true, false, 0});
+    s.game.CmdNext_Click();
+    s.press(160);
     s.game.Timer_Timer();
-    expectScreen(s.view,
-                 {110,
-                  {"な、なぜ俺が負ける．．", "なぜだ～～～！！", "オレの１００万年の野望が～．．"},
-                  true,
-                  false,
-                  0});
+    expectScreen(s.view, {110, FinalBeatenLines, true, false, 0});
     s.game.CmdNext_Click();
     expectScreen(s.view, {111, {"", "制作：Q.R.Z.T.", ""}, false, false, 0});
     // Nothing follows: moves and presses on the closing screen change nothing shown.
@@ -160,16 +118,12 @@ void playWholeGame(const std::array<SiteIndex, 5>& order) {
     EXPECT_TRUE(s.view.take().empty());
 }
 
-TEST(PlayThrough, WholeGameInMapOrder) {
-    playWholeGame({0, 1, 3, 4, 5});
-}
-
-TEST(PlayThrough, WholeGameInReverseOrder) {
-    playWholeGame({5, 4, 3, 1, 0});
-}
-
-TEST(PlayThrough, WholeGameInAMixedOrder) {
-    playWholeGame({3, 0, 5, 1, 4});
+TEST(PlayThrough, WholeGameInMapReverseAndMixedOrders) {
+    const std::array<SiteIndex, 5> orders[] = {OrdinarySites, {5, 4, 3, 1, 0}, {3, 0, 5, 1, 4}};
+    for (const auto& order : orders) {
+        SCOPED_TRACE(testing::PrintToString(order));
+        playWholeGame(order);
+    }
 }
 
 } // namespace

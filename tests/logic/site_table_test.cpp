@@ -1,8 +1,9 @@
 // The content table: what would break if a text lost its full-width punctuation or grew past its
 // line, a screen reader's name went wrong, or the sites' regions overlapped or moved.
 #include "logic/site_table.h"
-#include "tests/support/recording_view.h"
+#include "tests/logic/game_driver.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace gachapoko::test {
@@ -21,12 +22,6 @@ TEST(SiteTable, NamesForAScreenReader) {
     const std::pair<PictureId, const char*> pictures[] = {
         {TitlePicture, "タイトル「ガチャポコ」"},
         {MapPicture, "地図"},
-        {SumoWrestlerPicture, "力士"},
-        {DwarfPicture, "ドワーフ"},
-        {YoungManPicture, "若者"},
-        {EldestSonPicture, "長男"},
-        {SecondSonPicture, "次男"},
-        {GoddessPicture, "女神"},
         {FinalOpponentPicture, "最後の敵"},
         {FinalOpponentBeatenPicture, "倒れた最後の敵"},
         {ClosingPicture, "エンディング「The End」"},
@@ -35,10 +30,10 @@ TEST(SiteTable, NamesForAScreenReader) {
     for (const auto& [id, words] : pictures) {
         EXPECT_EQ(toUtf8(pictureDescription(id)), words) << id;
     }
-    const char* const sites[] = {"森林・ドワーフ", "山・力士",   "湖・女神",
-                                 "街・若者",       "住宅・次男", "海岸・長男"};
     for (SiteIndex i = 0; i < SiteCount; ++i) {
-        EXPECT_EQ(toUtf8(siteDescription(i)), sites[i]) << i;
+        const Resident& r = Residents[static_cast<std::size_t>(i)];
+        EXPECT_EQ(toUtf8(pictureDescription(static_cast<PictureId>(r.picture))), r.name);
+        EXPECT_EQ(toUtf8(siteDescription(i)), std::string(r.place) + "・" + r.name) << i;
     }
     EXPECT_EQ(siteDescription(-1), u"");
     EXPECT_EQ(siteDescription(SiteCount), u"");
@@ -55,14 +50,9 @@ TEST(SiteTable, SpecialCharactersAreTheExactCodePoints) {
     EXPECT_EQ(SiteTable[3].Lines[0], u"なんだオメェ\uFF1F");
 }
 
-// Which site's region holds the picture pixel, or -1 for the bare map.
-int siteAt(int x, int y) {
-    for (std::size_t site = 0; site < SiteTable.size(); ++site) {
-        if (SiteTable[site].Region.contains(x, y)) {
-            return static_cast<int>(site);
-        }
-    }
-    return -1;
+// Whether a site's region holds the picture pixel.
+auto holding(int x, int y) {
+    return [x, y](const SiteRow& row) { return row.Region.contains(x, y); };
 }
 
 TEST(SiteTable, RegionsNeverOverlapAndStayOnThePicture) {
@@ -77,11 +67,7 @@ TEST(SiteTable, RegionsNeverOverlapAndStayOnThePicture) {
     }
     for (int y = 0; y <= 200; ++y) {
         for (int x = 0; x < 200; ++x) {
-            int holders = 0;
-            for (const SiteRow& row : SiteTable) {
-                holders += row.Region.contains(x, y) ? 1 : 0;
-            }
-            ASSERT_LE(holders, 1) << x << "," << y;
+            ASSERT_LE(std::ranges::count_if(SiteTable, holding(x, y)), 1) << x << "," << y;
         }
     }
 }
@@ -97,7 +83,9 @@ TEST(SiteTable, RegionEdgesFallOnTheRightPixels) {
              {120, 93, 2},   {124, 99, 3},  {199, 148, 3}, {123, 120, -1}, {0, 88, 4},
              {57, 151, 4},   {58, 120, -1}, {0, 168, 5},   {195, 199, 5},  {196, 190, -1},
              {199, 199, -1}, {100, 160, -1}}) {
-        EXPECT_EQ(siteAt(p.x, p.y), p.site) << p.x << "," << p.y;
+        const auto site = std::ranges::find_if(SiteTable, holding(p.x, p.y));
+        EXPECT_EQ(site == SiteTable.end() ? -1 : site - SiteTable.begin(), p.site)
+            << p.x << "," << p.y;
     }
 }
 
