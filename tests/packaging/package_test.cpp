@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
@@ -31,29 +31,24 @@ TEST(Package, IsTheOnlyFileCPackLeftUnderItsDebianName) {
 // The libraries come from dpkg-shlibdeps, with the versions the program needs; the font is named
 // by hand, since the program asks for it by name at run time.
 TEST(Package, DependsOnTheLibrariesItLinksAndTheJapaneseFont) {
-    const QStringList depends =
-        controlField("Depends").split(QStringLiteral(", "), Qt::SkipEmptyParts);
-    QStringList names;
-    for (const QString& dependency : depends) {
-        names << dependency.section(QLatin1Char(' '), 0, 0);
+    const QString depends = controlField("Depends");
+    QMap<QString, QString> byName; // each dependency under its package's name
+    for (const QString& dependency : depends.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        byName[dependency.section(QLatin1Char(' '), 0, 0)] = dependency;
     }
-    EXPECT_TRUE(names.contains(FontPackage)) << depends.join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(byName.contains(FontPackage)) << depends.toStdString();
     // These libraries' packages tell dpkg-shlibdeps the least version the program needs (some
     // others, libxcb's among them, give none).
     for (const char* name :
          {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6"}) {
-        const auto found = std::find_if(depends.begin(), depends.end(), [&](const QString& d) {
-            return d.section(QLatin1Char(' '), 0, 0) == QLatin1String(name);
-        });
-        ASSERT_NE(found, depends.end())
-            << name << " missing from " << depends.join(QStringLiteral(", ")).toStdString();
-        EXPECT_TRUE(found->contains(QStringLiteral(" (>= ")))
-            << found->toStdString() << " has no version from dpkg-shlibdeps";
+        EXPECT_TRUE(byName.value(QLatin1String(name)).contains(QStringLiteral(" (>= ")))
+            << name
+            << " missing, or with no version from dpkg-shlibdeps: " << depends.toStdString();
     }
     // Nothing else is named by hand: every other dependency is a library the program links,
     // and the exact Qt build whose accessibility bridge the game wakes for a late screen reader
     // (that class is Qt's private API, which Debian ties to one Qt version: qt6-base-abi).
-    for (const QString& name : names) {
+    for (const QString& name : byName.keys()) {
         EXPECT_TRUE(name == FontPackage || name.startsWith(QLatin1String("lib")) ||
                     name == QLatin1String("qt6-base-abi"))
             << name.toStdString();
@@ -101,8 +96,10 @@ TEST(Package, HoldsTheInstalledFilesInDebiansDirectoriesOwnedByRoot) {
     EXPECT_EQ(files, expectedFiles(DebianInstallDirs));
 }
 
-// Lintian is Debian's own check of a package; its errors and warnings fail the test with its
-// explanation of each.
+// Lintian is Debian's own check of a package; its errors and warnings fail it (--fail-on), and
+// the test with lintian's explanation of each. Among them: a program that carries a RUNPATH or
+// RPATH, which on the user's machine would point into a build tree that is gone, at best
+// useless and at worst a way to load someone else's libraries.
 TEST(Package, LintianFindsNoErrorsOrWarnings) {
     // Lintian leaves scratch files in its temporary directory: give it one of the test's own.
     const TemporaryDirectory scratch;
@@ -110,9 +107,6 @@ TEST(Package, LintianFindsNoErrorsOrWarnings) {
         run(Lintian, {"--info", "--fail-on", "error,warning", packageFile().toStdString()},
             toolEnvironment().set("TMPDIR", scratch.path().string()), 120s);
     EXPECT_TRUE(lintian.succeeded()) << lintian.report();
-    EXPECT_FALSE(outputOf(lintian).contains(
-        QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption)))
-        << lintian.report();
 }
 
 // None of the package's files belongs to another package installed here, so dpkg will not refuse
@@ -130,23 +124,18 @@ TEST(Package, ClaimsNoFileOfAnotherInstalledPackage) {
 
 // A dpkg database of its own for a private root, listing the packages installed on this
 // machine (without their files), so that dpkg checks the package's dependencies against them.
-bool writePrivateDatabase(const QString& root, std::string& problem) {
-    const QString admin = root + QStringLiteral("/var/lib/dpkg");
-    if (!QDir().mkpath(admin + QStringLiteral("/info")) ||
-        !QDir().mkpath(admin + QStringLiteral("/updates"))) {
-        problem = "cannot create " + admin.toStdString();
-        return false;
-    }
+void writePrivateDatabase(const QDir& root) {
+    const QString admin = root.filePath(QStringLiteral("var/lib/dpkg"));
+    ASSERT_TRUE(QDir().mkpath(admin + QStringLiteral("/info")) &&
+                QDir().mkpath(admin + QStringLiteral("/updates")))
+        << admin.toStdString();
     const Finished installed =
         run(DpkgQuery,
             {"--show", "--showformat=${db:Status-Abbrev}\t${binary:Package}\t${Package}\t"
                        "${Version}\t${Architecture}\t${Multi-Arch}\t${Provides}\t"
                        "${Maintainer}\t${binary:Summary}\n"},
             toolEnvironment());
-    if (!installed.succeeded()) {
-        problem = installed.report();
-        return false;
-    }
+    ASSERT_TRUE(installed.succeeded()) << installed.report();
     QString status;
     for (const QString& line : outputOf(installed).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QStringList field = line.split(QLatin1Char('\t'));
@@ -165,27 +154,21 @@ bool writePrivateDatabase(const QString& root, std::string& problem) {
         }
         status += QLatin1Char('\n');
         QFile list(admin + QStringLiteral("/info/") + field[1] + QStringLiteral(".list"));
-        if (!list.open(QIODevice::WriteOnly)) {
-            problem = "cannot write " + list.fileName().toStdString();
-            return false;
-        }
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly)) << list.fileName().toStdString();
     }
     QFile statusFile(admin + QStringLiteral("/status"));
-    if (!statusFile.open(QIODevice::WriteOnly) || statusFile.write(status.toUtf8()) < 0) {
-        problem = "cannot write " + statusFile.fileName().toStdString();
-        return false;
-    }
-    return true;
+    ASSERT_TRUE(statusFile.open(QIODevice::WriteOnly) && statusFile.write(status.toUtf8()) >= 0)
+        << statusFile.fileName().toStdString();
 }
 
 // Installs and removes the package with dpkg, as a user's `dpkg -i` and `dpkg -r` would, but in a
-// private root: the dependencies must be met by what this machine has installed, every file
-// must arrive, and removal must leave nothing but dpkg's own records.
+// private root: the dependencies must be met by what this machine has installed, the program
+// must arrive there (which files the package holds is the contents test's to say), and removal
+// must leave nothing but dpkg's own records.
 TEST(Package, InstallsAndRemovesCleanlyInAPrivateRoot) {
     const TemporaryDirectory root;
     const QDir rootDir(QString::fromStdString(root.path().string()));
-    std::string problem;
-    ASSERT_TRUE(writePrivateDatabase(rootDir.path(), problem)) << problem;
+    ASSERT_NO_FATAL_FAILURE(writePrivateDatabase(rootDir));
     const auto dpkg = [&](const std::string& action, const std::string& what) {
         return run(Dpkg,
                    {"--root=" + root.path().string(),
@@ -200,9 +183,7 @@ TEST(Package, InstallsAndRemovesCleanlyInAPrivateRoot) {
     const Finished status = dpkg("--status", "gachapoko");
     EXPECT_NE(status.out.find("Status: install ok installed"), std::string::npos)
         << status.report();
-    for (const QString& file : expectedFiles(DebianInstallDirs)) {
-        EXPECT_TRUE(QFileInfo::exists(rootDir.filePath(file))) << file.toStdString();
-    }
+    EXPECT_TRUE(QFileInfo::exists(rootDir.filePath(DebianInstallDirs.program())));
 
     const Finished remove = dpkg("--remove", "gachapoko");
     ASSERT_TRUE(remove.succeeded()) << remove.report();

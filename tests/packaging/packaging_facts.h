@@ -27,7 +27,6 @@ inline const std::string Lintian = GACHAPOKO_LINTIAN;
 inline const std::string Dpkg = GACHAPOKO_DPKG;
 inline const std::string DpkgDeb = GACHAPOKO_DPKG_DEB;
 inline const std::string DpkgQuery = GACHAPOKO_DPKG_QUERY;
-inline const std::string Readelf = GACHAPOKO_READELF;
 inline const std::string Gzip = GACHAPOKO_GZIP;
 inline const std::string Cpack = GACHAPOKO_CPACK;
 // The CPack configuration of this build, which makes its Debian package.
@@ -54,12 +53,24 @@ inline QString packageFile() {
     return PackageDir + QStringLiteral("/gachapoko_%1_%2.deb").arg(Version, architecture());
 }
 
-// The directories an installation puts the game's files into.
+// The directories an installation puts the game's files into, and where the program, the
+// desktop entry, the metainfo and the icon of each size lie in them.
 struct InstallDirs {
     QString bin;
     QString data;
     QString man;
     QString doc;
+
+    QString program() const { return bin + QStringLiteral("/gachapoko"); }
+    QString desktopEntry() const {
+        return data + QStringLiteral("/applications/") + AppId + QStringLiteral(".desktop");
+    }
+    QString metainfo() const {
+        return data + QStringLiteral("/metainfo/") + AppId + QStringLiteral(".metainfo.xml");
+    }
+    QString icon(int size) const {
+        return QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(data).arg(size).arg(AppId);
+    }
 };
 
 // Those this build was configured with, relative to the prefix (GNUInstallDirs).
@@ -80,18 +91,15 @@ inline constexpr int IconSizes[] = {32, 64, 128, 256};
 // entry, the metainfo, the icons, the manual page and the documents a package carries.
 inline QStringList expectedFiles(const InstallDirs& dirs) {
     QStringList files{
-        dirs.bin + QStringLiteral("/gachapoko"),
-        dirs.data + QStringLiteral("/applications/") + AppId + QStringLiteral(".desktop"),
-        dirs.data + QStringLiteral("/metainfo/") + AppId + QStringLiteral(".metainfo.xml"),
+        dirs.program(),
+        dirs.desktopEntry(),
+        dirs.metainfo(),
         dirs.man + QStringLiteral("/man6/gachapoko.6.gz"),
         dirs.doc + QStringLiteral("/copyright"),
         dirs.doc + QStringLiteral("/changelog.gz"),
     };
     for (const int size : IconSizes) {
-        files << QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png")
-                     .arg(dirs.data)
-                     .arg(size)
-                     .arg(AppId);
+        files << dirs.icon(size);
     }
     files.sort();
     return files;

@@ -28,9 +28,7 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
             toolEnvironment());
     ASSERT_TRUE(unpack.succeeded()) << unpack.report();
     const QDir unpacked(QString::fromStdString(root.path().string()));
-    const auto entry = readDesktopEntry(unpacked.filePath(DebianInstallDirs.data +
-                                                          QStringLiteral("/applications/") + AppId +
-                                                          QStringLiteral(".desktop")));
+    const auto entry = readDesktopEntry(unpacked.filePath(DebianInstallDirs.desktopEntry()));
     ASSERT_FALSE(entry.empty());
 
     XServer server;
@@ -41,11 +39,10 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
     // A bare X session: only what a display manager would give the program, with a home of its
     // own, so that nothing of this machine's settings (scale factors, themes, the user's fonts, a
     // session bus) changes what it shows.
-    Process game(
-        unpacked.filePath(DebianInstallDirs.bin + QStringLiteral("/gachapoko")).toStdString(), {},
-        Environment::privateSession(home.path())
-            .set("DISPLAY", server.display())
-            .set("QT_QPA_PLATFORM", "xcb"));
+    Process game(unpacked.filePath(DebianInstallDirs.program()).toStdString(), {},
+                 Environment::privateSession(home.path())
+                     .set("DISPLAY", server.display())
+                     .set("QT_QPA_PLATFORM", "xcb"));
     game.setWorkingDirectory(home.path());
     ASSERT_EQ(game.start(), "");
     const unsigned long window = client.waitForWindow(game, toQString(GameTitle).toStdString());
@@ -72,12 +69,10 @@ TEST(UnpackedPackage, ProgramOpensOnTheTitlePictureAsItsDesktopEntryDescribes) {
               entry.at(QStringLiteral("StartupWMClass")));
     EXPECT_EQ(QString::fromStdString(wmClass.instance), ProgramName);
 
-    // The title bar and task bar get the icon as it is and doubled for dense screens.
+    // The title bar and task bar get the icon as it is (32x32) and doubled for dense screens.
     const std::vector<QImage> icons = client.icons(window);
     ASSERT_EQ(icons.size(), 2u);
-    EXPECT_EQ(icons[0].size(), QSize(32, 32));
     EXPECT_EQ(iconDifference(icons[0], 1), "");
-    EXPECT_EQ(icons[1].size(), QSize(64, 64));
     EXPECT_EQ(iconDifference(icons[1], 2), "");
 
     client.askToClose(window);

@@ -97,17 +97,13 @@ void Process::end(std::chrono::milliseconds grace) {
 
 const std::string& Process::standardOutput() {
     running();
-    if (m_keepOut) {
-        m_out += m_process.readAllStandardOutput().toStdString();
-    }
+    m_out += m_process.readAllStandardOutput().toStdString();
     return m_out;
 }
 
 const std::string& Process::standardError() {
     running();
-    if (m_keepErr) {
-        m_err += m_process.readAllStandardError().toStdString();
-    }
+    m_err += m_process.readAllStandardError().toStdString();
     return m_err;
 }
 

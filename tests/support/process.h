@@ -47,14 +47,8 @@ public:
     void setWorkingDirectory(const std::filesystem::path& directory);
     // Sends what it prints there to /dev/null: for servers that go on printing long after the
     // test last looks.
-    void discardStandardOutput() {
-        m_keepOut = false;
-        m_process.setStandardOutputFile(QProcess::nullDevice());
-    }
-    void discardStandardError() {
-        m_keepErr = false;
-        m_process.setStandardErrorFile(QProcess::nullDevice());
-    }
+    void discardStandardOutput() { m_process.setStandardOutputFile(QProcess::nullDevice()); }
+    void discardStandardError() { m_process.setStandardErrorFile(QProcess::nullDevice()); }
 
     // Starts the program; an empty string, or why it could not be started.
     std::string start();
@@ -92,8 +86,6 @@ private:
     std::vector<std::string> m_arguments;
     QProcess m_process;
     bool m_started = false;
-    bool m_keepOut = true;
-    bool m_keepErr = true;
     std::string m_out;
     std::string m_err;
 };

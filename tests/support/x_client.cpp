@@ -5,7 +5,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <bit>
 #include <clocale>
 
 namespace gachapoko::test {
@@ -200,16 +199,11 @@ QImage XClient::grab(unsigned long window) {
     if (shot == nullptr) {
         return {};
     }
-    const auto channel = [](unsigned long pixel, unsigned long mask) {
-        return static_cast<int>((pixel & mask) >> std::countr_zero(mask));
-    };
+    // On XServer's 24-bit true-colour screen a pixel reads 0xRRGGBB, as a QRgb holds it.
     QImage image(attributes.width, attributes.height, QImage::Format_RGB32);
     for (int y = 0; y < attributes.height; ++y) {
         for (int x = 0; x < attributes.width; ++x) {
-            const unsigned long pixel = XGetPixel(shot, x, y);
-            image.setPixel(x, y,
-                           qRgb(channel(pixel, shot->red_mask), channel(pixel, shot->green_mask),
-                                channel(pixel, shot->blue_mask)));
+            image.setPixel(x, y, static_cast<QRgb>(XGetPixel(shot, x, y)));
         }
     }
     XDestroyImage(shot);

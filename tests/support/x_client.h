@@ -66,7 +66,8 @@ public:
     };
     WindowManagerHints windowManagerHints(unsigned long window);
 
-    // The window's contents as the server holds them; a null image when it cannot be read.
+    // The window's contents as the server holds them, on a 24-bit true-colour screen as
+    // XServer makes; a null image when they cannot be read.
     QImage grab(unsigned long window);
     struct WmClass {
         std::string instance;
