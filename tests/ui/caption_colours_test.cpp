@@ -1,11 +1,15 @@
-// The caption lines can be read in any theme: measured from the window's own pixels under a
-// light, two dark, a high-contrast and a careless palette, and followed when the theme changes.
+// The caption lines: every text the game can show fits inside its line, centred; and the lines
+// can be read in any theme, measured from the window's own pixels under a light, two dark, a
+// high-contrast and a careless palette, and followed when the theme changes.
 #include "logic/site_table.h"
+#include "tests/support/pictures.h"
 #include "ui/caption_colours.h"
 #include "ui/frm_main.h"
+#include "ui/game_text.h"
 #include "ui/layout.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
 #include <QStyle>
@@ -16,6 +20,33 @@
 
 namespace gachapoko::test {
 namespace {
+
+TEST(Captions, EveryTextFitsInsideItsLine) {
+    FrmMain frm;
+    for (CaptionLine line = 0; line < CaptionLineCount; ++line) {
+        QLabel* label = frm.lblMs(line);
+        const QFontMetrics metrics(label->font());
+        const QRect inside = label->contentsRect();
+        for (const std::u16string& text : everyCaptionText()) {
+            const QString caption = toQString(text);
+            EXPECT_LE(metrics.horizontalAdvance(caption), inside.width()) << caption.toStdString();
+            EXPECT_LE(metrics.boundingRect(caption).width(), inside.width())
+                << caption.toStdString();
+        }
+        EXPECT_LE(metrics.height(), inside.height());
+    }
+}
+
+// The ink of a short caption lies in the middle of its line.
+TEST(Captions, AreCentredInTheirLines) {
+    FrmMain frm;
+    QLabel* line = frm.lblMs(1);
+    const QImage blank = line->grab().toImage();
+    frm.SetCaption(1, SiteTable[1].Place);
+    const auto [first, last] = inkColumns(blank, line->grab().toImage());
+    ASSERT_LE(first, last);
+    EXPECT_NEAR(first, blank.width() - 1 - last, 2);
+}
 
 TEST(ContrastRatio, SpansOneToTwentyOne) {
     EXPECT_DOUBLE_EQ(contrastRatio(Qt::black, Qt::white), 21.0);
