@@ -15,7 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void write(const fs::path& file, const std::string& text, fs::perms permissions) {
+void write(const fs::path& file, const std::string& text,
+           fs::perms permissions = fs::perms::owner_read | fs::perms::owner_write) {
     fs::create_directories(file.parent_path());
     std::ofstream(file) << text;
     fs::permissions(file, permissions);
@@ -71,16 +72,13 @@ std::string ScreenReaderDesktop::start() {
     // speech-dispatcher waits for ever on a sound device where there is none: give it one that
     // takes everything. And Orca refuses to start while any other Orca of the same user runs on
     // the machine, which it asks pgrep; here, only this desktop's Orca counts, and it starts once.
-    write(home / ".asoundrc", "pcm.!default { type null }\n",
-          fs::perms::owner_read | fs::perms::owner_write);
+    write(home / ".asoundrc", "pcm.!default { type null }\n");
     write(home / "bin/pgrep", "#!/bin/sh\n# No other screen reader runs in this desktop.\nexit 1\n",
           fs::perms::owner_all);
     write(home / "config/speech-dispatcher/speechd.conf",
           "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
-          "DefaultModule espeak-ng\nAudioOutputMethod \"alsa\"\n",
-          fs::perms::owner_read | fs::perms::owner_write);
-    write(home / "python/sitecustomize.py", LineBufferedLog,
-          fs::perms::owner_read | fs::perms::owner_write);
+          "DefaultModule espeak-ng\nAudioOutputMethod \"alsa\"\n");
+    write(home / "python/sitecustomize.py", LineBufferedLog);
     m_environment.set("PATH", (home / "bin").string() + ":/usr/local/bin:/usr/bin:/bin")
         .set("GSETTINGS_BACKEND", "memory")
         .set("PYTHONDONTWRITEBYTECODE", "1");
