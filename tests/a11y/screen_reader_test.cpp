@@ -37,26 +37,17 @@ std::string pushButton(const std::string& name) {
     return name + " push button";
 }
 
-bool startsWith(const std::string& text, const std::string& start) {
-    return text.rfind(start, 0) == 0;
-}
-
-// How many utterances in [from, to) contain `text`.
-long countContaining(const Utterances& spoken, std::size_t from, std::size_t to,
-                     const std::string& text) {
-    return std::count_if(spoken.begin() + static_cast<long>(from),
-                         spoken.begin() + static_cast<long>(std::min(to, spoken.size())),
-                         [&](const auto& u) { return u.text.find(text) != std::string::npos; });
-}
-
-// The index of the first utterance at or after `from` that contains `text`, or -1.
-long indexOf(const Utterances& spoken, std::size_t from, const std::string& text) {
-    for (std::size_t i = from; i < spoken.size(); ++i) {
-        if (spoken[i].text.find(text) != std::string::npos) {
-            return static_cast<long>(i);
+// The indices of the utterances in [from, to) that contain `text`, or that begin with it.
+std::vector<std::size_t> saidAt(const Utterances& spoken, std::size_t from, std::size_t to,
+                                const std::string& text, bool begins = false) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = from; i < std::min(to, spoken.size()); ++i) {
+        const std::size_t found = spoken[i].text.find(text);
+        if (begins ? found == 0 : found != std::string::npos) {
+            at.push_back(i);
         }
     }
-    return -1;
+    return at;
 }
 
 class Orca : public testing::Test {
@@ -94,10 +85,7 @@ protected:
         const auto from = m_desktop.mark();
         m_desktop.pressKey(key, shift);
         // Orca may name the container first ("地図 image"); the answer is the button.
-        const auto heard = m_desktop.waitForSpeech(
-            from,
-            [](const std::string& text) { return text.find(" push button") != std::string::npos; },
-            2s);
+        const auto heard = m_desktop.waitForSpeech(from, " push button", 2s);
         return heard ? heard->back().text : Nothing;
     }
 
@@ -107,7 +95,7 @@ protected:
         std::vector<std::string> heard;
         for (int i = 0; i < tabs; ++i) {
             heard.push_back(focusNext());
-            if (startsWith(heard.back(), pushButton(name))) {
+            if (heard.back().starts_with(pushButton(name))) {
                 return;
             }
             if (heard.back() == Nothing) {
@@ -118,19 +106,26 @@ protected:
                << "'; Orca said: " << testing::PrintToString(heard);
     }
 
-    // From the welcome screen to the map by Space on "Next".
+    // From the welcome screen to the map by Space on "Next", where the game puts the focus at
+    // start; m_beforeMap is where Orca had got to before Space.
     void openTheMap() {
-        ASSERT_NO_FATAL_FAILURE(tabToNextIfNeeded());
-        const auto from = m_desktop.mark();
-        m_desktop.pressKey("space");
-        hear(from, MapInstruction);
-    }
-
-    // The focus on "Next", where the game puts it at start.
-    void tabToNextIfNeeded() {
         if (!m_desktop.waitForSpeech(m_start, pushButton("Next"), 5s)) {
             ASSERT_NO_FATAL_FAILURE(tabTo("Next", 3));
         }
+        m_beforeMap = m_desktop.mark();
+        m_desktop.pressKey("space");
+        hear(m_beforeMap, MapInstruction);
+    }
+
+    // How many events of `kind` Orca received whose log line holds every one of `parts`.
+    long received(const std::string& kind, std::initializer_list<std::string> parts) {
+        const std::vector<std::string> lines =
+            m_desktop.logLines("EVENT MANAGER: " + kind + " for ");
+        return std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return std::all_of(parts.begin(), parts.end(), [&](const std::string& part) {
+                return line.find(part) != std::string::npos;
+            });
+        });
     }
 
     void expectNoEventErrors() {
@@ -142,6 +137,7 @@ protected:
 
     ScreenReaderDesktop m_desktop;
     ScreenReaderDesktop::Mark m_start = 0;
+    ScreenReaderDesktop::Mark m_beforeMap = 0;
 };
 
 TEST_F(Orca, AtStartSpeaksTheTitleThenTheWelcomeWithTheFocusOnNext) {
@@ -152,8 +148,8 @@ TEST_F(Orca, AtStartSpeaksTheTitleThenTheWelcomeWithTheFocusOnNext) {
     EXPECT_TRUE(std::any_of(spoken.begin() + static_cast<long>(m_start),
                             spoken.begin() + static_cast<long>(std::min(welcome, spoken.size())),
                             [](const auto& u) {
-                                return u.text == Title || startsWith(u.text, Title + " ") ||
-                                       startsWith(u.text, Title + ".");
+                                return u.text == Title || u.text.starts_with(Title + " ") ||
+                                       u.text.starts_with(Title + ".");
                             }))
         << "the window's title was not spoken before the welcome line";
     hear(m_start, pushButton("Next"));
@@ -161,11 +157,8 @@ TEST_F(Orca, AtStartSpeaksTheTitleThenTheWelcomeWithTheFocusOnNext) {
 
 TEST_F(Orca, TheMapByKeyboardSpeaksItsPictureItsInstructionAndEachPlace) {
     ASSERT_NO_FATAL_FAILURE(startOrcaThenTheGame());
-    ASSERT_NO_FATAL_FAILURE(tabToNextIfNeeded());
-    const auto beforeMap = m_desktop.mark();
-    m_desktop.pressKey("space");
-    hear(beforeMap, MapInstruction);
-    hear(beforeMap, MapPicture);
+    ASSERT_NO_FATAL_FAILURE(openTheMap());
+    hear(m_beforeMap, MapPicture);
 
     // Tab reaches the first place, then each of the others in reading order, and back.
     const auto firstTab = m_desktop.mark();
@@ -174,29 +167,23 @@ TEST_F(Orca, TheMapByKeyboardSpeaksItsPictureItsInstructionAndEachPlace) {
     // to the first Tab.
     const std::size_t firstAnswer = hear(firstTab, " push button");
     for (std::size_t i = 1; i < std::size(Places); ++i) {
-        EXPECT_TRUE(startsWith(focusNext(), pushButton(Places[i]))) << Places[i];
+        EXPECT_TRUE(focusNext().starts_with(pushButton(Places[i]))) << Places[i];
     }
     for (std::size_t i = std::size(Places) - 1; i-- > 0;) {
-        EXPECT_TRUE(startsWith(focusNext("Tab", true), pushButton(Places[i]))) << Places[i];
+        EXPECT_TRUE(focusNext("Tab", true).starts_with(pushButton(Places[i]))) << Places[i];
     }
     // The picture and the instruction were each announced once. (As the keyboard first enters
     // the places, Orca names the picture they lie in, "地図 image": where the focus is, not news.)
     const Utterances& spoken = m_desktop.spoken();
-    EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapPicture) -
-                  countContaining(spoken, beforeMap, firstAnswer, MapPicture + " image"),
-              1);
-    EXPECT_EQ(countContaining(spoken, beforeMap, firstAnswer, MapInstruction), 1);
+    EXPECT_EQ(saidAt(spoken, m_beforeMap, firstAnswer, MapPicture).size() -
+                  saidAt(spoken, m_beforeMap, firstAnswer, MapPicture + " image").size(),
+              1U);
+    EXPECT_EQ(saidAt(spoken, m_beforeMap, firstAnswer, MapInstruction).size(), 1U);
     // Each place came onto the map as a new child of the picture, where a screen reader's review
     // of the window finds it.
-    const std::vector<std::string> added = m_desktop.eventsReceived("object:children-changed:add");
     for (const std::string& place : Places) {
-        EXPECT_EQ(std::count_if(added.begin(), added.end(),
-                                [&](const std::string& line) {
-                                    return line.find("[image | " + MapPicture + "]") !=
-                                               std::string::npos &&
-                                           line.find("[push button | " + place + "]") !=
-                                               std::string::npos;
-                                }),
+        EXPECT_EQ(received("object:children-changed:add",
+                           {"[image | " + MapPicture + "]", "[push button | " + place + "]"}),
                   1)
             << place;
     }
@@ -219,13 +206,11 @@ TEST_F(Orca, AnEncounterAndABoutAreSpokenToTheVerdictWithinASecond) {
     hear(beforeEncounter, TownLines[2]);
     hear(beforeEncounter, pushButton("Next"));
     // Every place left with the map: none is showing any more.
-    const std::vector<std::string> showing =
-        m_desktop.eventsReceived("object:state-changed:showing");
     for (const std::string& place : Places) {
-        EXPECT_TRUE(std::any_of(showing.begin(), showing.end(), [&](const std::string& line) {
-            return line.find("[push button | " + place + "] in [application | gachapoko] (0,") !=
-                   std::string::npos;
-        })) << place;
+        EXPECT_GE(received("object:state-changed:showing",
+                           {"[push button | " + place + "] in [application | gachapoko] (0,"}),
+                  1)
+            << place;
     }
 
     // Space on "Next" starts the bout; what Orca spoke before the bout's instruction is the
@@ -234,20 +219,14 @@ TEST_F(Orca, AnEncounterAndABoutAreSpokenToTheVerdictWithinASecond) {
     const auto beforeBout = m_desktop.mark();
     m_desktop.pressKey("space");
     const std::size_t instruction = hear(beforeBout, BoutInstruction);
-    {
-        const Utterances& spoken = m_desktop.spoken();
-        long at = indexOf(spoken, beforeEncounter, TownResident);
-        EXPECT_GE(at, 0) << "the resident's picture was not spoken";
-        EXPECT_EQ(std::count_if(spoken.begin() + static_cast<long>(beforeEncounter),
-                                spoken.begin() + static_cast<long>(instruction),
-                                [](const auto& u) { return startsWith(u.text, TownResident); }),
-                  1);
-        for (const std::string& line : TownLines) {
-            EXPECT_EQ(countContaining(spoken, beforeEncounter, instruction, line), 1) << line;
-            const long next = indexOf(spoken, static_cast<std::size_t>(std::max(at, 0L)), line);
-            EXPECT_GE(next, at) << line << " came before what precedes it";
-            at = next;
-        }
+    // Each of them once, in order: the resident's picture (which his name begins), his lines.
+    std::size_t last = beforeEncounter;
+    for (const std::string& said : {TownResident, TownLines[0], TownLines[1], TownLines[2]}) {
+        const std::vector<std::size_t> at =
+            saidAt(m_desktop.spoken(), beforeEncounter, instruction, said, said == TownResident);
+        ASSERT_EQ(at.size(), 1U) << said;
+        EXPECT_GE(at[0], last) << said << " came before what precedes it";
+        last = at[0];
     }
     ASSERT_LT(instruction, m_desktop.spoken().size());
     const auto instructionSpoken = m_desktop.spoken()[instruction].seen;
@@ -268,9 +247,8 @@ TEST_F(Orca, AnEncounterAndABoutAreSpokenToTheVerdictWithinASecond) {
     const std::string count = line.substr(line.find(PressesLine) + PressesLine.size());
     EXPECT_EQ(count.substr(0, count.find_first_not_of("0123456789")), "3") << line;
     for (const std::string& lost : LostLines) {
-        const long at = indexOf(spoken, beforeBout, lost);
-        EXPECT_GE(at, 0) << lost;
-        EXPECT_LE(at, static_cast<long>(presses)) << lost << " came after the count";
+        EXPECT_FALSE(saidAt(spoken, beforeBout, presses + 1, lost).empty())
+            << lost << " by the count";
     }
     const auto sinceSpace = duration_cast<milliseconds>(spoken[presses].seen - spaceSent);
     const auto sinceInstruction =

@@ -4,7 +4,9 @@
 
 #include "tests/support/suite.h"
 
+#include <algorithm>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace gachapoko::test {
@@ -13,7 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void write(const fs::path& file, const std::string& text, fs::perms permissions) {
+void write(const fs::path& file, const std::string& text,
+           fs::perms permissions = fs::perms::owner_read | fs::perms::owner_write) {
     fs::create_directories(file.parent_path());
     std::ofstream(file) << text;
     fs::permissions(file, permissions);
@@ -33,45 +36,15 @@ builtins.open = _line_buffered
 )";
 
 // The text of a log line "hh:mm:ss.ffffff - SPEECH OUTPUT: '<text>'[ voice=<name>][ ]{<voice>}";
-// nothing when the line is none.
+// nothing when the line is none. The text may hold quotes: it runs to the last one that only a
+// voice's name and the voice, a Python dictionary (whose quotes are never followed by '{'), follow.
 std::optional<std::string> utteranceOf(const std::string& line) {
-    static const std::string Prefix = "SPEECH OUTPUT: '";
-    const std::size_t start = line.find(Prefix);
-    if (start == std::string::npos) {
+    static const std::regex Speech(R"(SPEECH OUTPUT: '(.*)'(?: voice=\S+)? ?(?:\{.*\})?$)");
+    std::smatch match;
+    if (!std::regex_search(line, match, Speech)) {
         return std::nullopt;
     }
-    std::string rest = line.substr(start + Prefix.size());
-    // The voice, a Python dictionary that may hold dictionaries, ends the line.
-    if (!rest.empty() && rest.back() == '}') {
-        int depth = 0;
-        std::size_t i = rest.size();
-        while (i-- > 0) {
-            depth += rest[i] == '}' ? 1 : rest[i] == '{' ? -1 : 0;
-            if (depth == 0) {
-                break;
-            }
-        }
-        rest.resize(i == std::string::npos ? 0 : i);
-    }
-    while (!rest.empty() && rest.back() == ' ') {
-        rest.pop_back();
-    }
-    if (const std::size_t voice = rest.rfind("' voice="); voice != std::string::npos) {
-        rest.resize(voice + 1);
-    }
-    if (!rest.empty() && rest.back() == '\'') {
-        rest.pop_back();
-    }
-    return rest;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
+    return match[1].str();
 }
 
 } // namespace
@@ -99,16 +72,13 @@ std::string ScreenReaderDesktop::start() {
     // speech-dispatcher waits for ever on a sound device where there is none: give it one that
     // takes everything. And Orca refuses to start while any other Orca of the same user runs on
     // the machine, which it asks pgrep; here, only this desktop's Orca counts, and it starts once.
-    write(home / ".asoundrc", "pcm.!default { type null }\n",
-          fs::perms::owner_read | fs::perms::owner_write);
+    write(home / ".asoundrc", "pcm.!default { type null }\n");
     write(home / "bin/pgrep", "#!/bin/sh\n# No other screen reader runs in this desktop.\nexit 1\n",
           fs::perms::owner_all);
     write(home / "config/speech-dispatcher/speechd.conf",
           "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
-          "DefaultModule espeak-ng\nAudioOutputMethod \"alsa\"\n",
-          fs::perms::owner_read | fs::perms::owner_write);
-    write(home / "python/sitecustomize.py", LineBufferedLog,
-          fs::perms::owner_read | fs::perms::owner_write);
+          "DefaultModule espeak-ng\nAudioOutputMethod \"alsa\"\n");
+    write(home / "python/sitecustomize.py", LineBufferedLog);
     m_environment.set("PATH", (home / "bin").string() + ":/usr/local/bin:/usr/bin:/bin")
         .set("GSETTINGS_BACKEND", "memory")
         .set("PYTHONDONTWRITEBYTECODE", "1");
@@ -159,7 +129,7 @@ std::string ScreenReaderDesktop::startScreenReader() {
     // bus it has just had started comes up; a second start finds it up.
     std::string failure;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        m_log.clear();
+        m_lines.clear();
         m_logOffset = 0;
         m_spoken.clear();
         m_orca = std::make_unique<Process>(
@@ -171,10 +141,7 @@ std::string ScreenReaderDesktop::startScreenReader() {
             return failure;
         }
         // The last thing Orca logs before it waits for events.
-        const auto started = [this] {
-            readLog();
-            return m_log.find("ORCA: Starting registry") != std::string::npos;
-        };
+        const auto started = [this] { return !logLines("ORCA: Starting registry").empty(); };
         if (m_orca->waitUntil(started, 20s)) {
             return {};
         }
@@ -216,24 +183,18 @@ void ScreenReaderDesktop::clickPicture(int x, int y, int button) {
 
 void ScreenReaderDesktop::readLog() {
     std::ifstream file(m_logPath, std::ios::binary);
-    if (!file) {
-        return;
-    }
     file.seekg(static_cast<std::streamoff>(m_logOffset));
     std::string fresh((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     // Only whole lines: Orca may be half-way through one.
-    const std::size_t end = fresh.rfind('\n');
-    if (end == std::string::npos) {
-        return;
-    }
-    fresh.resize(end + 1);
+    fresh.resize(fresh.find_last_of('\n') + 1); // nothing without one (npos + 1 is 0)
     m_logOffset += fresh.size();
-    m_log += fresh;
     const auto now = Clock::now();
-    for (const std::string& line : linesOf(fresh)) {
+    std::istringstream stream(fresh);
+    for (std::string line; std::getline(stream, line);) {
         if (auto text = utteranceOf(line)) {
             m_spoken.push_back({std::move(*text), now});
         }
+        m_lines.push_back(std::move(line));
     }
 }
 
@@ -245,15 +206,6 @@ const std::vector<ScreenReaderDesktop::Utterance>& ScreenReaderDesktop::spoken()
 std::optional<std::vector<ScreenReaderDesktop::Utterance>>
 ScreenReaderDesktop::waitForSpeech(Mark from, const std::string& text,
                                    std::chrono::milliseconds timeout) {
-    return waitForSpeech(
-        from, [&text](const std::string& spoken) { return spoken.find(text) != std::string::npos; },
-        timeout);
-}
-
-std::optional<std::vector<ScreenReaderDesktop::Utterance>>
-ScreenReaderDesktop::waitForSpeech(Mark from,
-                                   const std::function<bool(const std::string&)>& matches,
-                                   std::chrono::milliseconds timeout) {
     Mark looked = from;
     const auto heard = [&] {
         readLog();
@@ -261,7 +213,7 @@ ScreenReaderDesktop::waitForSpeech(Mark from,
             m_game->running(); // keeps its output flowing
         }
         for (; looked < m_spoken.size(); ++looked) {
-            if (matches(m_spoken[looked].text)) {
+            if (m_spoken[looked].text.find(text) != std::string::npos) {
                 return true;
             }
         }
@@ -275,40 +227,39 @@ ScreenReaderDesktop::waitForSpeech(Mark from,
 }
 
 std::vector<std::string> ScreenReaderDesktop::eventErrors() {
-    readLog();
     std::vector<std::string> errors;
-    const std::vector<std::string> lines = linesOf(m_log);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        if (line.find("bad content sent to speak()") != std::string::npos ||
-            line.find("ERROR: Could not process") != std::string::npos) {
-            errors.push_back(line);
-        } else if (line.rfind("Traceback (most recent call last):", 0) == 0) {
-            // The block runs to its first line at the margin: the exception.
-            std::string block = line;
-            while (++i < lines.size() && (lines[i].empty() || lines[i][0] == ' ')) {
-                block += "\n" + lines[i];
-            }
-            if (i < lines.size()) {
-                block += "\n" + lines[i];
-            }
-            if (block.find("brlapi") == std::string::npos) {
-                errors.push_back(block);
+    for (const char* marker : {"bad content sent to speak()", "ERROR: Could not process"}) {
+        const std::vector<std::string> found = logLines(marker);
+        errors.insert(errors.end(), found.begin(), found.end());
+    }
+    std::string block; // a traceback, up to its first line at the margin: the exception
+    const auto keep = [&] {
+        if (!block.empty() && block.find("brlapi") == std::string::npos) {
+            errors.push_back(block);
+        }
+        block.clear();
+    };
+    for (const std::string& line : m_lines) {
+        if (line.starts_with("Traceback (most recent call last):")) {
+            keep();
+            block = line;
+        } else if (!block.empty()) {
+            block += "\n" + line;
+            if (!line.empty() && line[0] != ' ') {
+                keep();
             }
         }
     }
+    keep();
     return errors;
 }
 
-std::vector<std::string> ScreenReaderDesktop::eventsReceived(const std::string& kind) {
+std::vector<std::string> ScreenReaderDesktop::logLines(const std::string& text) {
     readLog();
-    std::vector<std::string> events;
-    for (const std::string& line : linesOf(m_log)) {
-        if (line.find("EVENT MANAGER: " + kind + " for ") != std::string::npos) {
-            events.push_back(line);
-        }
-    }
-    return events;
+    std::vector<std::string> found;
+    std::copy_if(m_lines.begin(), m_lines.end(), std::back_inserter(found),
+                 [&text](const std::string& line) { return line.find(text) != std::string::npos; });
+    return found;
 }
 
 std::string ScreenReaderDesktop::report() {
@@ -317,10 +268,9 @@ std::string ScreenReaderDesktop::report() {
     for (Mark i = 0; i < m_spoken.size(); ++i) {
         text += "  " + std::to_string(i) + ": '" + m_spoken[i].text + "'\n";
     }
-    const std::vector<std::string> lines = linesOf(m_log);
     text += "The last lines of Orca's log:\n";
-    for (std::size_t i = lines.size() > 60 ? lines.size() - 60 : 0; i < lines.size(); ++i) {
-        text += "  " + lines[i].substr(0, 300) + "\n";
+    for (std::size_t i = m_lines.size() > 60 ? m_lines.size() - 60 : 0; i < m_lines.size(); ++i) {
+        text += "  " + m_lines[i].substr(0, 300) + "\n";
     }
     return text;
 }

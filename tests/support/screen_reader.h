@@ -13,7 +13,6 @@
 #include "tests/support/x_server.h"
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -65,17 +64,13 @@ public:
     // Gives the utterances from `from` to that one, both included; nothing when time ran out.
     std::optional<std::vector<Utterance>> waitForSpeech(Mark from, const std::string& text,
                                                         std::chrono::milliseconds timeout);
-    // The same for the first utterance for which `matches` holds.
-    std::optional<std::vector<Utterance>>
-    waitForSpeech(Mark from, const std::function<bool(const std::string&)>& matches,
-                  std::chrono::milliseconds timeout);
     // The errors Orca logged while it handled events: failed handlers ("Could not process"),
     // content it refused ("bad content sent to speak()") and Python tracebacks, each with its
     // lines. BrlAPI's failure to find a braille display at start is not one of them.
     std::vector<std::string> eventErrors();
-    // The lines of Orca's log that record an event of `kind` ("object:children-changed:add") as it
-    // came in, whatever Orca then made of it.
-    std::vector<std::string> eventsReceived(const std::string& kind);
+    // The lines of Orca's log that contain `text`; "EVENT MANAGER: <kind> for " finds those that
+    // record an event of that kind as it came in, whatever Orca then made of it.
+    std::vector<std::string> logLines(const std::string& text);
     // Every utterance, numbered, and the last lines of Orca's log: for a failure.
     std::string report();
 
@@ -92,7 +87,7 @@ private:
     std::unique_ptr<Process> m_game;
     unsigned long m_window = 0;
     std::filesystem::path m_logPath;
-    std::string m_log; // Orca's log as read so far, up to its last whole line
+    std::vector<std::string> m_lines; // Orca's log as read so far, up to its last whole line
     std::size_t m_logOffset = 0;
     std::vector<Utterance> m_spoken;
 };

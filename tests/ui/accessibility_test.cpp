@@ -26,43 +26,33 @@ QAccessibleInterface* accessible(QObject* object) {
 
 using Accessibility = GameWindow;
 
-TEST_F(Accessibility, TheWindowIsAFrameNamedAfterTheGame) {
+// The window holds the picture, which is named from the start after the one the window opens
+// with, before the game sets any. (Its role, and its name following each new picture, are what a
+// screen reader reports of the map in the a11y suite.)
+TEST_F(Accessibility, TheWindowIsAFrameNamedAfterTheGameAndThePictureIsNamedFromTheStart) {
     QAccessibleInterface* window = accessible(&m_frm);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->role(), QAccessible::Window);
     EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("ガチャポコ"));
     EXPECT_GE(window->indexOfChild(accessible(m_frm.picMain())), 0);
-}
-
-// The welcome screen's picture is the one the window opens with, named before the game sets any.
-// (Its role, and its name following each new picture, are what a screen reader reports of the
-// map in the a11y suite.)
-TEST_F(Accessibility, ThePictureIsNamedFromTheStart) {
     EXPECT_EQ(accessible(m_frm.picMain())->text(QAccessible::Name),
               toQString(pictureDescription(TitlePicture)));
 }
 
+// The sites as the window opens, all off; switched on one by one; and one off again.
 TEST_F(Accessibility, SitesArePresentOnlyWhileTheyCanBeClicked) {
     QAccessibleInterface* picture = accessible(m_frm.picMain());
     ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->childCount(), 0);
-    for (SiteIndex i = 0; i < SiteCount; ++i) {
-        QAccessibleInterface* site = accessible(m_frm.picMain()->site(i));
-        EXPECT_EQ(picture->indexOfChild(site), -1) << i;
-        EXPECT_TRUE(site->state().invisible) << i;
-    }
-
-    for (SiteIndex i = 0; i < SiteCount; ++i) {
-        m_frm.SetSiteEnabled(i, true);
-    }
-    ASSERT_EQ(picture->childCount(), SiteCount);
-    for (SiteIndex i = 0; i < SiteCount; ++i) {
-        QAccessibleInterface* site = picture->child(i);
-        ASSERT_NE(site, nullptr);
-        EXPECT_EQ(site->object(), m_frm.picMain()->site(i));
-        EXPECT_FALSE(site->state().invisible) << i;
-        EXPECT_EQ(picture->indexOfChild(site), i);
-        EXPECT_EQ(site->parent(), picture);
+    for (const bool enabled : {false, true}) {
+        EXPECT_EQ(picture->childCount(), enabled ? SiteCount : 0);
+        for (SiteIndex i = 0; i < SiteCount; ++i) {
+            QAccessibleInterface* site = accessible(m_frm.picMain()->site(i));
+            EXPECT_EQ(picture->indexOfChild(site), enabled ? i : -1) << i;
+            EXPECT_EQ(site->state().invisible, !enabled) << i;
+            EXPECT_EQ(picture->child(i), enabled ? site : nullptr) << i;
+            EXPECT_EQ(site->parent(), picture) << i;
+            m_frm.SetSiteEnabled(i, true);
+        }
     }
 
     // Off the map again, one site at a time.

@@ -1,9 +1,10 @@
 // The window as it opens: the picture area and its sites, the controls' stacking, the face, the
-// focus order and the welcome screen as it is first shown.
+// focus order and the welcome screen as it is first shown; and a caption written and cleared.
 #include "assets/picture_lookup.h"
 #include "logic/site_table.h"
 #include "ui/frm_main.h"
 #include "ui/game_text.h"
+#include "ui/layout.h"
 #include "ui/picture_area.h"
 #include "ui/site_region.h"
 
@@ -62,6 +63,19 @@ TEST(FrmMainFont, EveryControlUsesTheOneJapaneseFace) {
             << control->metaObject()->className();
         EXPECT_EQ(info.pixelSize(), 12) << control->metaObject()->className();
     }
+}
+
+// The View's caption operation takes effect at once (its picture operation is checked scene by
+// scene in the end-to-end play-through; the bout timer's in bout_timer_test).
+TEST(View, SetCaptionWritesOneLineAndEmptyLeavesABorderedStrip) {
+    FrmMain frm;
+    frm.SetCaption(2, RefusalLine);
+    EXPECT_EQ(frm.lblMs(2)->text(), toQString(RefusalLine));
+    EXPECT_TRUE(frm.lblMs(0)->text().isEmpty());
+    frm.SetCaption(2, u"");
+    EXPECT_TRUE(frm.lblMs(2)->text().isEmpty());
+    EXPECT_EQ(frm.lblMs(2)->geometry(), layout::LblMsRects[2]);
+    EXPECT_EQ(frm.lblMs(2)->frameWidth(), 1);
 }
 
 // Records caption line 1 at the moment the window is first shown.

@@ -48,23 +48,19 @@ void GameWindow::SetUp() {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frm));
 }
 
-void GameWindow::clickNext() {
-    m_mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
-}
-
 void GameWindow::clickPicture(QPoint at) {
     m_mouse.click(m_frm.picMain(), at, Qt::LeftButton, MouseInjector::Slow);
 }
 
 void GameWindow::goToMap() {
-    clickNext();
+    m_mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
     ASSERT_EQ(m_frm.lblMs(1)->text(), toQString(MapInstruction));
 }
 
 void GameWindow::startTownBout() {
     ASSERT_NO_FATAL_FAILURE(goToMap());
     clickPicture(InTown);
-    clickNext();
+    m_mouse.click(m_frm.cmdNext(), {100, 6}, Qt::LeftButton, MouseInjector::Slow);
     ASSERT_TRUE(m_frm.gameState().Counting);
     ASSERT_TRUE(m_frm.timer().isActive());
 }

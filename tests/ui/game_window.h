@@ -45,8 +45,7 @@ class GameWindow : public testing::Test {
 protected:
     void SetUp() override;
 
-    // Slow left clicks: on "Next", and on the picture area at `at`.
-    void clickNext();
+    // A slow left click on the picture area at `at`.
     void clickPicture(QPoint at);
     // From the welcome screen to the map, where the sites are enabled.
     void goToMap();

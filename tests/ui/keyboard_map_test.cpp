@@ -1,7 +1,8 @@
-// The game by keyboard and by ear: the focus starts on "Next" and comes back to it with the
-// button; Tab takes the map's places in reading order, the arrows step among them, Space or
-// Return visits one; a focused place shows a mark and its hover captions; and a screen reader is
-// told each new picture and the caption lines each scene writes, once, but never a hover's.
+// The game by keyboard and by ear: the focus comes back to "Next" with the button (it starts
+// there, as the start-up test holds); Tab takes the map's places in reading order, the arrows step
+// among them, Space or Return visits one; a focused place shows a mark and its hover captions; and
+// a screen reader is told each new picture and the caption lines each scene writes, once, but never
+// a hover's.
 #include "logic/game.h"
 #include "logic/site_table.h"
 #include "tests/ui/game_window.h"
@@ -67,7 +68,6 @@ protected:
 };
 
 TEST_F(KeyboardMap, TabTakesThePlacesAsTheyReadAndTheArrowsStepAmongThem) {
-    EXPECT_EQ(QApplication::focusWidget(), m_frm.cmdNext());
     space();
     ASSERT_TRUE(m_frm.gameState().OnMap);
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "the hidden Next handed the keys on";
@@ -124,13 +124,12 @@ TEST_F(KeyboardMap, EachSceneIsSpokenOnceAndTheKeyboardFollowsNext) {
                                     lines({town.Lines[0], town.Lines[1], town.Lines[2]})}));
     EXPECT_EQ(QApplication::focusWidget(), m_frm.cmdNext());
 
-    // Its bout, won by the mouse; the keys count nothing.
+    // Its bout, won by the mouse.
     mark = m_said.size();
     space();
     EXPECT_EQ(saidSince(mark), std::vector<QString>{toQString(BoutInstruction)});
     for (int i = 0; i < town.Required; ++i) {
         emit m_frm.picMain()->clicked();
-        key(Qt::Key_Return);
     }
     mark = m_said.size();
     m_frm.SetTimerInterval(20);
