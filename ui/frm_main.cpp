@@ -123,8 +123,9 @@ void FrmMain::routeEvents() {
 template <typename Handler>
 void FrmMain::handle(Handler handler) {
     const bool nextWasHidden = m_cmdNext->isHidden();
-    m_shownPicture.clear();
-    m_shownLines.clear();
+    // A key can come before the welcome was said, as the window comes to the front: the welcome
+    // first, then what the key shows.
+    sayWhatWasShown();
     m_collecting = true;
     handler();
     m_collecting = false;
@@ -136,8 +137,8 @@ void FrmMain::handle(Handler handler) {
 }
 
 void FrmMain::sayWhatWasShown() {
-    m_announcer->picture()->say(m_shownPicture);
-    m_announcer->captions()->say(m_shownLines.join(QLatin1Char(' ')));
+    m_announcer->say(m_shownPicture);
+    m_announcer->say(m_shownLines.join(QLatin1Char(' ')));
     m_shownPicture.clear();
     m_shownLines.clear();
 }
