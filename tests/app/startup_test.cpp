@@ -23,41 +23,6 @@
 namespace gachapoko::test {
 namespace {
 
-// Little-endian fields, as a client that sent 'l' reads them.
-struct Bytes {
-    std::vector<std::uint8_t> bytes;
-
-    Bytes& u8(std::uint8_t value) {
-        bytes.push_back(value);
-        return *this;
-    }
-    Bytes& u16(std::uint16_t value) { return u8(value & 0xff).u8(value >> 8); }
-    Bytes& u32(std::uint32_t value) { return u16(value & 0xffff).u16(value >> 16); }
-    Bytes& zeros(int count) {
-        bytes.insert(bytes.end(), static_cast<std::size_t>(count), 0);
-        return *this;
-    }
-};
-
-std::vector<std::uint8_t> setupReply() {
-    Bytes body;
-    body.u32(1).u32(0x00200000).u32(0x001fffff).u32(0);    // release, resource ids, motion buffer
-    body.u16(4).u16(0xffff).u8(1).u8(1);                   // vendor length, request size, counts
-    body.u8(0).u8(0).u8(32).u8(32).u8(8).u8(255).zeros(4); // orders, pads, keycodes
-    body.u8('f').u8('a').u8('k').u8('e');                  // vendor
-    body.u8(24).u8(32).u8(32).zeros(5);                    // a pixmap format of depth 24
-    body.u32(0x100).u32(0x20).u32(0xffffff).u32(0).u32(0); // the screen: root, colormap, pixels
-    body.u16(1024).u16(768).u16(270).u16(203).u16(1).u16(1);
-    body.u32(0x21).u8(0).u8(0).u8(24).u8(1); // root visual, stores, depth, depths
-    body.u8(24).u8(0).u16(1).zeros(4);       // depth 24 with one visual
-    body.u32(0x21).u8(4).u8(8).u16(256);     // a TrueColor visual
-    body.u32(0xff0000).u32(0xff00).u32(0xff).zeros(4);
-    Bytes reply;
-    reply.u8(1).u8(0).u16(11).u16(0).u16(static_cast<std::uint16_t>(body.bytes.size() / 4));
-    reply.bytes.insert(reply.bytes.end(), body.bytes.begin(), body.bytes.end());
-    return reply.bytes;
-}
-
 // An X server that accepts one client, completes the connection set-up and then drops it: what
 // a client meets when the server goes away (or a hostile client kills its connection) while it
 // is asking its first questions. It listens on TCP at 127.0.0.1, so it needs no socket file.
@@ -93,8 +58,7 @@ public:
     const std::string& display() const { return m_display; }
 
 private:
-    // The set-up reply of a small but complete X server (one 1024x768 screen of depth 24), then
-    // nothing.
+    // Accepts the game's connection, completes its set-up and closes it.
     void serveOnce() {
         pollfd waiting{m_listener, POLLIN, 0};
         const int client = poll(&waiting, 1, 30000) == 1
@@ -117,8 +81,11 @@ private:
             std::vector<std::uint8_t> authorisation(
                 static_cast<std::size_t>(padded(field(6)) + padded(field(8))));
             if (receive(authorisation.data(), authorisation.size())) {
-                const std::vector<std::uint8_t> reply = setupReply();
-                static_cast<void>(write(client, reply.data(), reply.size()));
+                // Success, protocol 11.0, then eight words describing a server with no screens:
+                // all zero but the largest request it takes, all libxcb reads before it asks.
+                std::uint8_t reply[40] = {1, 0, 11, 0, 0, 0, 8};
+                reply[26] = reply[27] = 0xff;
+                static_cast<void>(write(client, reply, sizeof reply));
             }
         }
         close(client);
@@ -135,8 +102,7 @@ TEST(Startup, ADisplayThatCannotBeUsedGivesOneLineStatusOneAndLeavesNothing) {
     // A server that accepts only clients with its cookie (one Xauthority entry for any
     // display), and a client without one.
     const std::filesystem::path cookies = home.path() / "cookies";
-    const std::string name = "MIT-MAGIC-COOKIE-1";
-    std::ofstream(cookies) << std::string("\xff\xff\0\0\0\0\0\x12", 8) << name
+    std::ofstream(cookies) << std::string("\xff\xff\0\0\0\0\0\x12", 8) << "MIT-MAGIC-COOKIE-1"
                            << std::string("\0\x10", 2) << std::string(16, 'c');
     XServer refusing;
     ASSERT_EQ(refusing.start({cookies}), "");
@@ -169,16 +135,14 @@ TEST(Startup, ADisplayThatCannotBeUsedGivesOneLineStatusOneAndLeavesNothing) {
             environment.set("DISPLAY", dropping ? dropping->display() : c.display)
                 .set("DBUS_SESSION_BUS_ADDRESS", bus);
             const Finished game = run(gameExecutable(), {}, environment, 30s);
-            ASSERT_EQ(game.problem, "") << game.report();
-            ASSERT_TRUE(game.exited) << game.report();
-            EXPECT_EQ(game.exitCode, 1);
+            EXPECT_TRUE(game.problem.empty() && game.exited && game.exitCode == 1) << game.report();
             EXPECT_EQ(game.out, "");
             EXPECT_EQ(game.err.rfind("gachapoko: cannot open its window: ", 0), 0u) << game.err;
             EXPECT_NE(game.err.find(c.cause), std::string::npos) << game.err;
-            EXPECT_EQ(game.err.find('\n'), game.err.size() - 1) << "not one line:\n" << game.err;
-            EXPECT_TRUE(std::none_of(game.err.begin(), game.err.end() - 1,
-                                     [](unsigned char c) { return c < ' '; }))
-                << "a control character: " << game.err;
+            // One line: its only control character the newline that ends it.
+            const auto control = std::find_if(game.err.begin(), game.err.end(),
+                                              [](unsigned char c) { return c < ' '; });
+            EXPECT_EQ(std::string(control, game.err.end()), "\n") << "not one line: " << game.err;
             EXPECT_TRUE(std::filesystem::is_empty(home.path() / "tmp")) << "left in TMPDIR";
         }
     }
