@@ -27,15 +27,12 @@ const std::string PressesLine = "押した回数　"; // then the count in ASCII
 // The six places in reading order, as a screen reader names them.
 const std::string Places[] = {"森林・ドワーフ", "山・力士", "湖・女神",
                               "住宅・次男",     "街・若者", "海岸・長男"};
-const std::string Town = "街・若者";
 const std::string TownResident = "若者";
 const std::string TownLines[] = {"なんだオメェ？", "オレと勝負してぇのか？", "それならいくぞ！！"};
 const std::string Nothing = "(nothing)";
 
 // Orca names a focused push button and its role in one utterance.
-std::string pushButton(const std::string& name) {
-    return name + " push button";
-}
+const std::string PushButton = " push button";
 
 // The indices of the utterances in [from, to) that contain `text`, or that begin with it.
 std::vector<std::size_t> saidAt(const Utterances& spoken, std::size_t from, std::size_t to,
@@ -85,7 +82,7 @@ protected:
         const auto from = m_desktop.mark();
         m_desktop.pressKey(key, shift);
         // Orca may name the container first ("地図 image"); the answer is the button.
-        const auto heard = m_desktop.waitForSpeech(from, " push button", 2s);
+        const auto heard = m_desktop.waitForSpeech(from, PushButton, 2s);
         return heard ? heard->back().text : Nothing;
     }
 
@@ -95,7 +92,7 @@ protected:
         std::vector<std::string> heard;
         for (int i = 0; i < tabs; ++i) {
             heard.push_back(focusNext());
-            if (heard.back().starts_with(pushButton(name))) {
+            if (heard.back().starts_with(name + PushButton)) {
                 return;
             }
             if (heard.back() == Nothing) {
@@ -109,7 +106,7 @@ protected:
     // From the welcome screen to the map by Space on "Next", where the game puts the focus at
     // start; m_beforeMap is where Orca had got to before Space.
     void openTheMap() {
-        if (!m_desktop.waitForSpeech(m_start, pushButton("Next"), 5s)) {
+        if (!m_desktop.waitForSpeech(m_start, "Next" + PushButton, 5s)) {
             ASSERT_NO_FATAL_FAILURE(tabTo("Next", 3));
         }
         m_beforeMap = m_desktop.mark();
@@ -171,12 +168,12 @@ TEST_F(Orca, TheMapByKeyboardSpeaksItsPictureItsInstructionAndEachPlace) {
     ASSERT_NO_FATAL_FAILURE(tabTo(Places[0]));
     // Orca speaks in event order: a repetition of the map's lines would come before its answer
     // to the first Tab.
-    const std::size_t firstAnswer = hear(firstTab, " push button");
+    const std::size_t firstAnswer = hear(firstTab, PushButton);
     for (std::size_t i = 1; i < std::size(Places); ++i) {
-        EXPECT_TRUE(focusNext().starts_with(pushButton(Places[i]))) << Places[i];
+        EXPECT_TRUE(focusNext().starts_with(Places[i] + PushButton)) << Places[i];
     }
     for (std::size_t i = std::size(Places) - 1; i-- > 0;) {
-        EXPECT_TRUE(focusNext("Tab", true).starts_with(pushButton(Places[i]))) << Places[i];
+        EXPECT_TRUE(focusNext("Tab", true).starts_with(Places[i] + PushButton)) << Places[i];
     }
     // The picture and the instruction were each announced once. (As the keyboard first enters
     // the places, Orca names the picture they lie in, "地図 image": where the focus is, not news.)
@@ -203,14 +200,14 @@ TEST_F(Orca, TheMapByKeyboardSpeaksItsPictureItsInstructionAndEachPlace) {
 TEST_F(Orca, AnEncounterAndABoutAreSpokenToTheVerdictWithinASecond) {
     ASSERT_NO_FATAL_FAILURE(startOrcaThenTheGame());
     ASSERT_NO_FATAL_FAILURE(openTheMap());
-    ASSERT_NO_FATAL_FAILURE(tabTo(Town));
+    ASSERT_NO_FATAL_FAILURE(tabTo(Places[4])); // the town
 
     // Return on the town: its resident's picture, then his three lines, each once, in order;
     // then the focus is on "Next".
     const auto beforeEncounter = m_desktop.mark();
     m_desktop.pressKey("Return");
     hear(beforeEncounter, TownLines[2]);
-    hear(beforeEncounter, pushButton("Next"));
+    hear(beforeEncounter, "Next" + PushButton);
     // Every place left with the map: none is showing any more.
     for (const std::string& place : Places) {
         EXPECT_GE(received("object:state-changed:showing",

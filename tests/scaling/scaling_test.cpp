@@ -109,16 +109,6 @@ TEST(ScaledPicture, EveryDevicePixelComesFromThePicturePixelsUnderIt) {
     EXPECT_EQ(wrong, 0) << "at factor " << factor;
 }
 
-// The columns of `line` where `caption` puts ink, in device pixels: what differs from the same
-// line left empty.
-std::pair<int, int> inkOf(QLabel* line, const QString& caption) {
-    line->setText(QString());
-    const QImage blank = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    line->setText(caption);
-    const QImage shown = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return inkColumns(blank, shown);
-}
-
 TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
     FrmMain frm;
     const qreal factor = frm.devicePixelRatioF();
@@ -126,12 +116,17 @@ TEST(ScaledCaptions, EveryCaptionFitsInsideItsLine) {
     // Inside the one-pixel border, in device pixels.
     const int insideLeft = static_cast<int>(std::ceil(factor));
     const int insideRight = static_cast<int>(std::floor(200 * factor)) - 1;
+    // Where a caption puts ink, in device pixels: the columns that differ from the empty line.
+    line->setText(QString());
+    const QImage blank = line->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (const std::u16string& captionText : everyCaptionText()) {
         const QString caption = toQString(captionText);
         if (caption.isEmpty()) {
             continue;
         }
-        const auto [first, last] = inkOf(line, caption);
+        line->setText(caption);
+        const auto [first, last] =
+            inkColumns(blank, line->grab().toImage().convertToFormat(QImage::Format_RGB32));
         ASSERT_LE(first, last) << caption.toStdString();
         EXPECT_GT(first, insideLeft) << caption.toStdString() << " at factor " << factor;
         EXPECT_LT(last, insideRight) << caption.toStdString() << " at factor " << factor;
